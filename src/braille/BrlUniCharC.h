@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QChar>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+// One entry of the braille table: a character, its braille cell and the
+// raised dots of the cell as written in the table file.
+struct TBuc {
+    QString Dots;   // '1245', never normalised
+    QChar UniBrl;   // the Unicode braille cell
+    QChar AscChar;  // the text character
+
+    static TBuc Create(const QString &ADots, QChar AUniBrl, QChar AAscChar);
+    void Clear();
+    bool IsEmpty() const { return Dots.isEmpty(); }
+    // Parses one trimmed table line; false when it is not a valid entry.
+    bool SetData(const QString &S);
+    // '1=$2801 $61'
+    QString ToString() const;
+};
+using TBucDynArray = QList<TBuc>;
+
+enum TTranslateTyp { ttToUniBrl, ttToAscChar };
+
+// The braille table: which cell stands for which character.
+class TBrlUniChar
+{
+public:
+    explicit TBrlUniChar(QObject *AHnd = nullptr);
+
+    void Clear();
+    // An empty AFilename means the data folder plus "BrlUniChar.txt".
+    bool LoadFile(const QString &AFilename = QString());
+
+    bool FindDots(const QString &Dots, TBuc &Buc) const;
+    bool FindUniBrl(QChar UniBrl, TBuc &Buc) const;
+    bool FindAscChar(QChar AscChar, TBuc &Buc) const;
+
+    // Character by character. With NoMarker false, braille is marked by
+    // square brackets in the text: to cells, only bracketed parts are
+    // translated; to text, every run of cells comes back in brackets.
+    QString Translate(const QString &Text, TTranslateTyp ToTyp, bool NoMarker) const;
+    // Text to braille for display: lower-cased, with substitute characters
+    // for letters the table lacks.
+    QString ConvertTextToBrlString(const QString &Text) const;
+    QString ConvertBrlToTextString(const QString &Brl) const;
+    static QString ConvertSpaceToUniSpaceString(const QString &Brl);
+    // 'ab' gives '1+12' ('1+1 2' with spaces).
+    QString ConvertTextToDotsString(const QString &Text, bool WithSpace) const;
+    // 'Punkt 1, und Punkte 1 2'
+    QString ConvertTextToSpeakTextDotsString(const QString &Text) const;
+
+    bool IsEmpty() const { return FEntries.isEmpty(); }
+    int Count() const { return int(FEntries.size()); }
+    // All entries in file order.
+    const TBucDynArray &Entries() const { return FEntries; }
+    QString Filename() const { return FFilename; }
+
+    QString LastErrorString;
+
+private:
+    void AddEntry(const TBuc &Buc);
+    void BuildIndex();
+    const TBuc *LookupUniBrl(QChar C) const;
+    const TBuc *LookupAscChar(QChar C) const;
+
+    [[maybe_unused]] QObject *FMainWindowHandle;
+    QString FFilename;
+    TBucDynArray FDots[2];
+    int FMinUniBrl = -1;
+    int FMaxUniBrl = -1;
+    TBucDynArray FUniBrl[2];
+    int FMinAscChar = -1;
+    int FMaxAscChar = -1;
+    TBucDynArray FAscChar[2];
+
+    // Direct lookups built at load for the conversions of whole texts; they
+    // give the same first-in-file-order entry as the Find operations.
+    TBucDynArray FEntries;
+    QList<qint32> FUniBrlIndex;  // by code - FMinUniBrl, -1 for none
+    QList<qint32> FAscCharIndex; // by code - FMinAscChar, -1 for none
+};
+
+// The process-wide braille table, installed by its owner; null when none.
+extern TBrlUniChar *BrlUniChar;

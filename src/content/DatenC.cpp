@@ -1,0 +1,291 @@
+#include "content/DatenC.h"
+
+#include "content/GlobalsC.h"
+#include "content/PathsC.h"
+#include "content/TextFileC.h"
+#include "log/LogC.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+bool DatendateiLess(const TDatendatei &A, const TDatendatei &B)
+{
+    if (const int C = CompareText(A.Titel(), B.Titel()))
+        return C < 0;
+    if (const int C = CompareText(A.Beschreibung(), B.Beschreibung()))
+        return C < 0;
+    return CompareText(A.FileInfo().GetFilename(), B.FileInfo().GetFilename()) < 0;
+}
+
+// The file-name part of a name written with "/" or "\".
+QString FileNamePart(const QString &AName)
+{
+    const qsizetype Slash = qMax(AName.lastIndexOf(u'/'), AName.lastIndexOf(u'\\'));
+    return Slash >= 0 ? AName.mid(Slash + 1) : AName;
+}
+
+} // namespace
+
+TDatendatei::TDatendatei() = default;
+
+TDatendatei::TDatendatei(QObject *AHnd, const TFileInfo &AFileInfo)
+    : FMainWindowHandle(AHnd)
+{
+    Clear();
+    if (!AFileInfo.Name.isEmpty())
+        LoadFile(AFileInfo);
+}
+
+void TDatendatei::Clear()
+{
+    FBeschreibung.clear();
+    FChanged = false;
+    FChecked = false;
+    FCount = 0;
+    FFileInfo.Clear();
+    FList.clear();
+    FTitel.clear();
+    FTyp = dtNone;
+    LastErrorString.clear();
+}
+
+bool TDatendatei::LoadFile(const TFileInfo &AFileInfo)
+{
+    if (IsProgramClosing)
+        return false;
+    const QString FileName = AFileInfo.GetFilename();
+    auto Fail = [this](const char *Message, const QString &Name) {
+        LastErrorString = QString::fromUtf8(Message).arg(Name);
+        LogAdd(LastErrorString);
+        return false;
+    };
+    if (!QFileInfo(FileName).isFile())
+        return Fail("Die Datendatei \"%1\" existiert nicht!", FileName);
+    const std::optional<QString> Text = LoadTextFile(FileName);
+    if (!Text)
+        return Fail("Die Datendatei \"%1\" konnte nicht geladen werden!", FileName);
+
+    // The reader ends every line, the last included, with CR LF.
+    const QStringView All(*Text);
+    const qsizetype LineCount = All.count(QStringView(u"\r\n"));
+    if (LineCount <= 4 || !All.startsWith(QStringView(u"[HEADER]\r\n")))
+        return Fail("Die Datendatei \"%1\" ist fehlerhaft!", FileName);
+
+    Clear();
+    FFileInfo = AFileInfo;
+    FFileInfo.Checked = false;
+    FList.reserve(LineCount);
+
+    bool InData = false;
+    qsizetype Start = All.indexOf(u'\n') + 1; // line 2
+    while (Start < All.size()) {
+        if (IsProgramClosing)
+            return false;
+        const qsizetype End = All.indexOf(QStringView(u"\r\n"), Start);
+        const QStringView Line = TrimCtl(All.mid(Start, End - Start));
+        Start = End + 2;
+        if (Line.isEmpty())
+            continue;
+        if (InData) {
+            TDatensatz D;
+            D.SetData(Line);
+            FList.append(std::move(D));
+            continue;
+        }
+        if (Line == QStringView(u"[DATA]")) {
+            InData = true;
+        } else if (Line.startsWith(QStringView(u"Titel="))) {
+            FTitel = TrimCtl(Line.mid(6)).toString();
+        } else if (Line.startsWith(QStringView(u"Typ="))) {
+            FTyp = ConvertStrToDatendateiTyp(Line.mid(4).toString());
+        } else if (Line.startsWith(QStringView(u"Beschreibung="))) {
+            FBeschreibung = ConvertLineBreaks(TrimCtl(Line.mid(13)).toString());
+        }
+    }
+    FList.squeeze();
+    FCount = int(FList.size());
+
+    if (FTyp == dtNone)
+        return Fail("Der Typ der Datendatei \"%1\" ist unbekannt!", FileName);
+    if (FTitel.isEmpty())
+        FTitel = QStringLiteral("-");
+    return true;
+}
+
+TDatensatz TDatendatei::Get(int Index) const
+{
+    if (Index < 0 || Index >= FCount)
+        return TDatensatz();
+    return FList.at(Index);
+}
+
+void TDatendatei::Put(int Index, const TDatensatz &Value)
+{
+    if (Index >= 0 && Index < FCount)
+        FList[Index] = Value;
+}
+
+void TDatendatei::Add(const TDatensatz &ADatensatz, bool IsNew)
+{
+    // Callers that reserved room pass IsNew false; a list keeps its own room.
+    Q_UNUSED(IsNew);
+    FList.append(ADatensatz);
+    FCount = int(FList.size());
+}
+
+void TDatendatei::Add(const QString &ABrl, const QString &AText, const QString &AZusatztext)
+{
+    Add(TDatensatz::Create(ABrl, AText, AZusatztext));
+}
+
+void TDatendatei::Add(const QString &S)
+{
+    for (const QString &Line : SplitLines(S)) {
+        TDatensatz D;
+        D.SetData(Line);
+        Add(D);
+    }
+}
+
+QString TDatendatei::ConvertDatendateiTypToStr(TDatendateiTyp ATyp)
+{
+    return DatendateiTypKey(ATyp);
+}
+
+TDatendateiTyp TDatendatei::ConvertStrToDatendateiTyp(const QString &S)
+{
+    // The keys are fixed, so a missing type-list file (logged on its own)
+    // does not make every data file unusable.
+    return DatendateiTypFromKey(S);
+}
+
+TDaten::TDaten(QObject *AHnd)
+    : FMainWindowHandle(AHnd)
+{
+}
+
+TDaten::~TDaten() = default;
+
+void TDaten::Clear()
+{
+    LastErrorString.clear();
+    FList.clear();
+}
+
+TDatendatei *TDaten::Get(int Index) const
+{
+    return Index >= 0 && Index < Count() ? FList[size_t(Index)].get() : nullptr;
+}
+
+void TDaten::Put(int Index, TDatendatei *Value)
+{
+    if (Index >= 0 && Index < Count())
+        FList[size_t(Index)].reset(Value);
+}
+
+bool TDaten::LoadFiles(const QString &APath)
+{
+    FPath = IncludeTrailingPathDelimiter(APath.isEmpty() ? DatenbankenPath : APath);
+    const std::optional<TFileInfoDynArray> Files = ScanFolder(skDatendateien, FPath);
+    if (!Files) {
+        LastErrorString = QStringLiteral("Datenbanken konnten nicht vom Ordner \"%1\" geladen werden!").arg(FPath);
+        LogAdd(LastErrorString);
+        return false;
+    }
+    LastErrorString.clear();
+    FList.clear();
+    if (Files->isEmpty())
+        return false;
+    FList.reserve(size_t(Files->size()));
+    for (const TFileInfo &Info : *Files) {
+        if (IsProgramClosing)
+            return false;
+        FList.push_back(std::make_unique<TDatendatei>(FMainWindowHandle, Info));
+    }
+    Sort();
+    return true;
+}
+
+void TDaten::Sort()
+{
+    if (IsProgramClosing || FList.size() < 2)
+        return;
+    std::stable_sort(FList.begin(), FList.end(),
+                     [](const auto &A, const auto &B) { return DatendateiLess(*A, *B); });
+}
+
+TDatendatei *TDaten::FindDatendatei(const QString &AName) const
+{
+    const QString Name = FileNamePart(AName);
+    if (Name.isEmpty())
+        return nullptr;
+    for (const auto &D : FList) {
+        if (IsProgramClosing)
+            return nullptr;
+        if (SameText(D->FileInfo().Name, Name))
+            return D.get();
+    }
+    return nullptr;
+}
+
+TDatendateiDynArray TDaten::FindDatenWithTypSet(TDatendateiTypSet DatendateiTypSet, bool SortOn) const
+{
+    TDatendateiDynArray Result;
+    if (DatendateiTypSet.IsEmpty())
+        return Result;
+    for (const auto &D : FList) {
+        if (IsProgramClosing)
+            return Result;
+        if (DatendateiTypSet.Contains(D->Typ()))
+            Result.append(D.get());
+    }
+    if (SortOn && Result.size() > 1)
+        std::stable_sort(Result.begin(), Result.end(),
+                         [](const TDatendatei *A, const TDatendatei *B) { return DatendateiLess(*A, *B); });
+    return Result;
+}
+
+TDatensatzDynArray TDaten::FusioniereDatendateien(const QStringList &FilesList, TDatendateiTypSet DatendateiTypSet)
+{
+    TDatensatzDynArray Result;
+    if (IsProgramClosing || FilesList.isEmpty() || DatendateiTypSet.IsEmpty())
+        return Result;
+    for (const QString &Name : FilesList) {
+        if (IsProgramClosing)
+            return Result;
+        const TDatendatei *Found = nullptr;
+        for (const auto &D : FList)
+            if (DatendateiTypSet.Contains(D->Typ()) && SameText(D->FileInfo().Name, Name)) {
+                Found = D.get();
+                break;
+            }
+        if (!Found) {
+            LastErrorString =
+                QStringLiteral("Die Datendatei \"%1\" konnte nicht in der Datenbank gefunden werden!").arg(Name);
+            LogAdd(LastErrorString);
+            continue;
+        }
+        Result += Found->List();
+    }
+    return Result;
+}
+
+TDatensatzDynArray TDaten::FusioniereDatendateien(const QString &FilenamesString, TDatendateiTypSet DatendateiTypSet)
+{
+    // No names at all is not a missing file.
+    if (FilenamesString.isEmpty())
+        return TDatensatzDynArray();
+    QStringList Names;
+    if (!FilenamesString.contains(TDatensatz::Separator)) {
+        Names.append(FilenamesString);
+    } else {
+        for (const QString &Part : FilenamesString.split(TDatensatz::Separator)) {
+            const QString Name = TrimCtl(Part);
+            if (!Name.isEmpty())
+                Names.append(Name);
+        }
+    }
+    return FusioniereDatendateien(Names, DatendateiTypSet);
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "content/DatenHelperC.h"
+#include "content/EnumSetC.h"
+#include "content/FilesHelperC.h"
+#include "content/TypenHelperC.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+using TDatendateiTypSet = TEnumSet<TDatendateiTyp>;
+
+// One data file: a header with title, type and description, and one content
+// record per line.
+class TDatendatei
+{
+public:
+    TDatendatei();
+    // Loads the file when AFileInfo names one.
+    TDatendatei(QObject *AHnd, const TFileInfo &AFileInfo);
+
+    void Clear();
+    bool LoadFile(const TFileInfo &AFileInfo);
+
+    int Count() const { return FCount; }
+    // An empty record when Index is out of range.
+    TDatensatz Get(int Index) const;
+    void Put(int Index, const TDatensatz &Value);
+    void Add(const TDatensatz &ADatensatz, bool IsNew = true);
+    void Add(const QString &ABrl, const QString &AText, const QString &AZusatztext);
+    // One record per line of S.
+    void Add(const QString &S);
+    const TDatensatzDynArray &List() const { return FList; }
+
+    static QString ConvertDatendateiTypToStr(TDatendateiTyp ATyp);
+    static TDatendateiTyp ConvertStrToDatendateiTyp(const QString &S);
+    QString GetTypString() const { return ConvertDatendateiTypToStr(FTyp); }
+
+    QString Titel() const { return FTitel; }
+    QString Beschreibung() const { return FBeschreibung; }
+    TDatendateiTyp Typ() const { return FTyp; }
+    const TFileInfo &FileInfo() const { return FFileInfo; }
+    bool Changed() const { return FChanged; }
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool AChecked) { FChecked = AChecked; }
+
+    QString LastErrorString;
+
+private:
+    [[maybe_unused]] QObject *FMainWindowHandle = nullptr;
+    QString FBeschreibung;
+    bool FChanged = false;
+    bool FChecked = false;
+    int FCount = 0;
+    TFileInfo FFileInfo;
+    TDatensatzDynArray FList;
+    QString FTitel;
+    TDatendateiTyp FTyp = dtNone;
+};
+
+using TDatendateiDynArray = QList<TDatendatei *>;
+
+// The data files of the current learning material.
+class TDaten
+{
+public:
+    explicit TDaten(QObject *AHnd = nullptr);
+    ~TDaten();
+
+    void Clear();
+    int Count() const { return int(FList.size()); }
+    TDatendatei *Get(int Index) const;
+    // Replaces (and frees) the data file at Index.
+    void Put(int Index, TDatendatei *Value);
+
+    // Loads every data file of a folder; an empty APath means the databases
+    // folder of the current learning material.
+    bool LoadFiles(const QString &APath = QString());
+    void Sort();
+    // The data file with this file name (any folder part is dropped),
+    // without regard to case.
+    TDatendatei *FindDatendatei(const QString &AName) const;
+    TDatendateiDynArray FindDatenWithTypSet(TDatendateiTypSet DatendateiTypSet, bool SortOn) const;
+    // The records of the named files of these types, in the order named.
+    TDatensatzDynArray FusioniereDatendateien(const QStringList &FilesList, TDatendateiTypSet DatendateiTypSet);
+    // The same with the names in one string separated by " ^ ".
+    TDatensatzDynArray FusioniereDatendateien(const QString &FilenamesString, TDatendateiTypSet DatendateiTypSet);
+
+    QString Path() const { return FPath; }
+
+    QString LastErrorString;
+
+private:
+    QObject *FMainWindowHandle;
+    std::vector<std::unique_ptr<TDatendatei>> FList;
+    QString FPath;
+};

@@ -1,0 +1,168 @@
+#include "content/FilesHelperC.h"
+
+#include "content/PathsC.h"
+#include "content/TextFileC.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QThread>
+#include <algorithm>
+
+TFileInfo TFileInfo::Create(const QString &AFilename)
+{
+    TFileInfo Info;
+    Info.SetData(AFilename);
+    return Info;
+}
+
+void TFileInfo::Clear()
+{
+    *this = TFileInfo();
+}
+
+void TFileInfo::SetData(const QString &AFilename)
+{
+    const QString Name = AFilename;
+    const qsizetype Slash = Name.lastIndexOf(u'/');
+    Checked = false;
+    Path = Slash >= 0 ? Name.left(Slash + 1) : QString();
+    this->Name = Slash >= 0 ? Name.mid(Slash + 1) : Name;
+    UpdateTimeStamp();
+}
+
+void TFileInfo::SetData(const QString &APath, const QFileInfo &SRec)
+{
+    Checked = false;
+    Path = APath;
+    Name = SRec.fileName();
+    TimeStamp = SRec.lastModified();
+}
+
+void TFileInfo::UpdateTimeStamp()
+{
+    const QFileInfo Info(GetFilename());
+    TimeStamp = Info.exists() ? Info.lastModified() : QDateTime();
+}
+
+namespace {
+
+bool HasExtension(const QString &Name, std::initializer_list<const char16_t *> Extensions)
+{
+    const qsizetype Dot = Name.lastIndexOf(u'.');
+    if (Dot < 0)
+        return false;
+    const QString Ext = Name.mid(Dot).toLower();
+    for (const char16_t *E : Extensions)
+        if (Ext == QStringView(E))
+            return true;
+    return false;
+}
+
+bool KindMatches(int Kind, const QString &Name)
+{
+    switch (Kind) {
+    case skDatendateien:
+        return HasExtension(Name, {u".dat", u".txt"});
+    case skLektionen:
+        return HasExtension(Name, {u".lek"});
+    case skSammellektionen:
+        return HasExtension(Name, {u".sam"});
+    case skTexte:
+        return HasExtension(Name, {u".asc", u".brl", u".txt"});
+    default:
+        return false;
+    }
+}
+
+QFileInfoList SortedEntries(const QString &Folder, QDir::Filters Filters)
+{
+    QDir Dir(Folder);
+    QFileInfoList Entries = Dir.entryInfoList(Filters | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                              QDir::Unsorted);
+    // The order a learner sees: by name, without regard to case.
+    std::stable_sort(Entries.begin(), Entries.end(), [](const QFileInfo &A, const QFileInfo &B) {
+        const int C = A.fileName().compare(B.fileName(), Qt::CaseInsensitive);
+        return C != 0 ? C < 0 : A.fileName() < B.fileName();
+    });
+    return Entries;
+}
+
+} // namespace
+
+std::optional<TFileInfoDynArray> ScanFolder(int Kind, const QString &Folder, QString *ErrorString)
+{
+    const QString Path = IncludeTrailingPathDelimiter(Folder);
+    if (!QFileInfo(Path).isDir()) {
+        if (ErrorString)
+            *ErrorString = QStringLiteral("Der Ordner \"%1\" existiert nicht!").arg(Path);
+        return std::nullopt;
+    }
+    TFileInfoDynArray Result;
+    if (Kind == skLektionenInBereichen) {
+        for (const QFileInfo &Sub : SortedEntries(Path, QDir::Dirs)) {
+            const QString SubPath = Path + Sub.fileName() + u'/';
+            if (SameText(SubPath, DatenbankenPath) || SameText(SubPath, SammellektionenPath))
+                continue;
+            if (const auto Files = ScanFolder(skLektionen, SubPath))
+                Result += *Files;
+        }
+        return Result;
+    }
+    for (const QFileInfo &Entry : SortedEntries(Path, QDir::Files)) {
+        if (!KindMatches(Kind, Entry.fileName()))
+            continue;
+        TFileInfo Info;
+        Info.SetData(Path, Entry);
+        Result.append(Info);
+    }
+    return Result;
+}
+
+void MakeFileWritable(const QString &FileName)
+{
+    QFile F(FileName);
+    if (F.exists())
+        F.setPermissions(F.permissions() | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
+}
+
+bool WriteFileWhole(const QString &FileName, const QByteArray &Data, int Attempts)
+{
+    MakeFileWritable(FileName);
+    for (int Attempt = 1; Attempt <= Attempts; ++Attempt) {
+        QSaveFile F(FileName);
+        if (F.open(QIODevice::WriteOnly) && F.write(Data) == Data.size() && F.commit())
+            return true;
+        if (Attempt < Attempts)
+            QThread::msleep(10);
+    }
+    return false;
+}
+
+QString ResolvePathNoCase(const QString &Folder, const QString &RelativeName)
+{
+    QString Rel = RelativeName;
+    Rel.replace(u'\\', u'/');
+    QString Current = IncludeTrailingPathDelimiter(Folder);
+    const QStringList Parts = Rel.split(u'/', Qt::SkipEmptyParts);
+    for (qsizetype I = 0; I < Parts.size(); ++I) {
+        const QString &Part = Parts[I];
+        QString Found;
+        if (QFileInfo::exists(Current + Part)) {
+            Found = Part;
+        } else {
+            const QStringList Names = QDir(Current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                              | QDir::NoDotAndDotDot);
+            for (const QString &N : Names)
+                if (SameText(N, Part)) {
+                    Found = N;
+                    break;
+                }
+        }
+        if (Found.isEmpty())
+            Found = Part;
+        Current += Found;
+        if (I + 1 < Parts.size())
+            Current += u'/';
+    }
+    return Current;
+}

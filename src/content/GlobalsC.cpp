@@ -1,0 +1,4 @@
+#include "content/GlobalsC.h"
+
+std::atomic<bool> IsProgramClosing{false};
+QObject *MainWindowHandle = nullptr;

@@ -1,0 +1,169 @@
+#include "content/PathsC.h"
+
+#include "log/LogC.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "content/TextFileC.h"
+
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+QString ProgramPath;
+QString UserDataPath;
+QString ProfilePath;
+QString LogPath;
+QString LernmaterialienPath;
+QString LernmaterialPath;
+QString DatenbankenPath;
+QString SammellektionenPath;
+QString TextePath;
+QString ProgramTextePath;
+QString BereichPath;
+QString DataPath;
+QString HilfePath;
+QString HilfetextePath;
+QString SoundsPath;
+QString DesktopLinkFile;
+QString CommonDesktopLinkFile;
+
+namespace {
+// The learner's files of the current learning material, relative to the
+// program folder or the user's data folder.
+QString LernmaterialName;
+// True when UserDataPath is the program folder itself.
+bool WritesIntoProgramFolder = true;
+
+QString XdgDataFolder()
+{
+    const QString Base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return IncludeTrailingPathDelimiter(Base) + QStringLiteral("Tastwerk/");
+}
+
+bool IsWritableFolder(const QString &Folder)
+{
+    const QFileInfo Info(Folder);
+    return Info.isDir() && Info.isWritable();
+}
+} // namespace
+
+QString IncludeTrailingPathDelimiter(const QString &Path)
+{
+    if (Path.isEmpty() || Path.endsWith(u'/'))
+        return Path;
+    return Path + u'/';
+}
+
+QString CurrentUserName()
+{
+#ifdef Q_OS_UNIX
+    if (const passwd *Pw = getpwuid(geteuid()); Pw && Pw->pw_name && *Pw->pw_name)
+        return QString::fromLocal8Bit(Pw->pw_name);
+    return qEnvironmentVariable("USER", QStringLiteral("user"));
+#else
+    return qEnvironmentVariable("USERNAME", QStringLiteral("user"));
+#endif
+}
+
+QString FindProgramFolder(const QString &ExeDir)
+{
+    const QString Dir = IncludeTrailingPathDelimiter(QDir::cleanPath(ExeDir));
+    if (QFileInfo(Dir + QStringLiteral("Data")).isDir())
+        return Dir;
+    const QString Installed = IncludeTrailingPathDelimiter(QDir::cleanPath(Dir + QStringLiteral("../share/tastwerk")));
+    if (QFileInfo(Installed + QStringLiteral("Data")).isDir())
+        return Installed;
+    return Dir;
+}
+
+QString GetSpecialFolder(int Csidl)
+{
+    if (Csidl != 0)
+        return QString();
+    return IncludeTrailingPathDelimiter(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+}
+
+void InitPaths()
+{
+    const QString ExeDir = QCoreApplication::applicationDirPath();
+    const QString Program = FindProgramFolder(ExeDir);
+    // An installed copy (the tree under share/tastwerk) never writes into its tree.
+    const bool Installed = Program != IncludeTrailingPathDelimiter(QDir::cleanPath(ExeDir));
+    const QString Name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    InitPaths(Program, CurrentUserName(), Installed ? XdgDataFolder() : QString(),
+              Name.isEmpty() ? QStringLiteral("tastwerk") : Name);
+}
+
+void InitPaths(const QString &ProgramFolder, const QString &UserName, const QString &WritableFolder,
+               const QString &ProgramName)
+{
+    ProgramPath = IncludeTrailingPathDelimiter(ProgramFolder);
+    if (!WritableFolder.isEmpty())
+        UserDataPath = IncludeTrailingPathDelimiter(WritableFolder);
+    else if (IsWritableFolder(ProgramPath))
+        UserDataPath = ProgramPath;
+    else
+        UserDataPath = XdgDataFolder();
+    WritesIntoProgramFolder = UserDataPath == ProgramPath;
+
+    ProfilePath = UserDataPath + QStringLiteral("Benutzer/") + UserName + u'/';
+    LogPath = ProfilePath;
+    LernmaterialienPath = ProgramPath + QStringLiteral("Lernmaterialien/");
+    SetLernmaterialPath(DefaultLernmaterial);
+    DataPath = ProgramPath + QStringLiteral("Data/");
+    DesktopLinkFile = GetSpecialFolder(0) + ProgramName + QStringLiteral(".desktop");
+    CommonDesktopLinkFile.clear();
+    HilfePath = UserDataPath + QStringLiteral("Hilfe/");
+    HilfetextePath = ProgramPath + QStringLiteral("Hilfetexte/");
+    SoundsPath = ProgramPath + QStringLiteral("Sounds/");
+}
+
+void SetLernmaterialPath(const QString &Name)
+{
+    LernmaterialName = LastPathComponent(Name);
+    LernmaterialPath = LernmaterialienPath + LernmaterialName + u'/';
+    DatenbankenPath = LernmaterialPath + QStringLiteral("Datenbanken/");
+    SetBereichPath(QString());
+    SammellektionenPath = LernmaterialPath + QStringLiteral("Sammellektionen/");
+    ProgramTextePath = LernmaterialPath + QStringLiteral("Texte/");
+    TextePath = UserDataPath + QStringLiteral("Lernmaterialien/") + LernmaterialName + QStringLiteral("/Texte/");
+}
+
+void SetBereichPath(const QString &Name)
+{
+    if (Name.isEmpty())
+        BereichPath = LernmaterialPath;
+    else
+        BereichPath = LernmaterialPath + LastPathComponent(Name) + u'/';
+}
+
+void CreateFolders()
+{
+    struct TFolder {
+        const QString *Path;
+        const char *Message;
+        bool Content; // part of the shipped tree, which an installed copy never writes
+    };
+    const TFolder Folders[] = {
+        {&ProfilePath, "Der Profile-Ordner \"%1\" konnte nicht angelegt werden!", false},
+        {&LernmaterialienPath, "Der Lernmaterialien-Ordner \"%1\" konnte nicht angelegt werden!", true},
+        {&DatenbankenPath, "Der Datenbanken-Ordner \"%1\" konnte nicht angelegt werden!", true},
+        {&SammellektionenPath, "Der Sammellektionen-Ordner \"%1\" konnte nicht angelegt werden!", true},
+        {&TextePath, "Der Texte-Ordner \"%1\" konnte nicht angelegt werden!", false},
+        {&HilfePath, "Der Hilfe-Ordner \"%1\" konnte nicht angelegt werden!", false},
+        {&SoundsPath, "Der Sounds-Ordner \"%1\" konnte nicht angelegt werden!", true},
+    };
+    for (const TFolder &F : Folders) {
+        if (F.Content && !WritesIntoProgramFolder)
+            continue;
+        if (QFileInfo(*F.Path).isDir())
+            continue;
+        if (!QDir().mkpath(*F.Path))
+            LogAdd(QString::fromUtf8(F.Message).arg(*F.Path));
+    }
+}

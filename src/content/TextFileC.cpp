@@ -1,0 +1,270 @@
+#include "content/TextFileC.h"
+
+#include "content/RtfTextC.h"
+
+#include <QCollator>
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five codes it
+// leaves undefined keep their C1 control value.
+constexpr char16_t Cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+bool IsAscii(const QByteArray &Bytes)
+{
+    for (char C : Bytes)
+        if (uchar(C) >= 0x80)
+            return false;
+    return true;
+}
+
+QString DecodeWith(QStringConverter::Encoding Enc, QByteArrayView Bytes)
+{
+    QStringDecoder Decoder(Enc, QStringConverter::Flag::Stateless);
+    return Decoder.decode(Bytes);
+}
+
+// One pass: every line break (CR, LF or CR LF) becomes CR LF, and a text
+// that does not end in a line break gets one.
+QString NormalizeLineBreaks(const QString &Text)
+{
+    if (Text.isEmpty())
+        return Text;
+    QString Result;
+    Result.reserve(Text.size() + Text.size() / 16 + 2);
+    const QChar *P = Text.constData();
+    const QChar *End = P + Text.size();
+    const QChar *RunStart = P;
+    while (P < End) {
+        const char16_t C = P->unicode();
+        if (C == u'\r' || C == u'\n') {
+            Result.append(RunStart, P - RunStart);
+            Result.append(u"\r\n");
+            if (C == u'\r' && P + 1 < End && P[1].unicode() == u'\n')
+                ++P;
+            ++P;
+            RunStart = P;
+        } else {
+            ++P;
+        }
+    }
+    if (RunStart < End) {
+        Result.append(RunStart, End - RunStart);
+        Result.append(u"\r\n");
+    }
+    return Result;
+}
+
+} // namespace
+
+int DetectTextFileTypeOfBytes(const QByteArray &Head)
+{
+    uchar B[4] = {0, 0, 0, 0};
+    for (int I = 0; I < 4 && I < Head.size(); ++I)
+        B[I] = uchar(Head[I]);
+    if (B[0] == 0xEF && B[1] == 0xBB && B[2] == 0xBF)
+        return 4;
+    if ((B[0] == 0xFF && B[1] == 0xFE) || (B[0] == 0xFE && B[1] == 0xFF)
+        || (B[0] == 0x00 && B[1] == 0x00 && B[2] == 0xFE && B[3] == 0xFF))
+        return 2;
+    if (B[0] == 0x7B && B[1] == 0x5C && B[2] == 0x72)
+        return 3;
+    return 1;
+}
+
+int DetectTextFileType(const QString &FileName)
+{
+    QFile F(FileName);
+    if (!F.open(QIODevice::ReadOnly))
+        return 0;
+    return DetectTextFileTypeOfBytes(F.read(4));
+}
+
+QString DecodeWindows1252(const QByteArray &Bytes)
+{
+    QString Result(Bytes.size(), Qt::Uninitialized);
+    QChar *Out = Result.data();
+    for (qsizetype I = 0; I < Bytes.size(); ++I) {
+        const uchar C = uchar(Bytes[I]);
+        Out[I] = (C >= 0x80 && C < 0xA0) ? QChar(Cp1252High[C - 0x80]) : QChar(C);
+    }
+    return Result;
+}
+
+QString DecodeText(const QByteArray &Bytes, TTextEncoding *Encoding)
+{
+    auto Set = [Encoding](TTextEncoding E) {
+        if (Encoding)
+            *Encoding = E;
+    };
+    const auto B = [&Bytes](int I) { return I < Bytes.size() ? uchar(Bytes[I]) : uchar(0x01); };
+    const QByteArrayView View(Bytes);
+    if (B(0) == 0xEF && B(1) == 0xBB && B(2) == 0xBF) {
+        Set(TTextEncoding::Utf8Bom);
+        return DecodeWith(QStringConverter::Utf8, View.sliced(3));
+    }
+    if (B(0) == 0xFF && B(1) == 0xFE && B(2) == 0x00 && B(3) == 0x00) {
+        Set(TTextEncoding::Utf32LE);
+        return DecodeWith(QStringConverter::Utf32LE, View.sliced(4));
+    }
+    if (B(0) == 0x00 && B(1) == 0x00 && B(2) == 0xFE && B(3) == 0xFF) {
+        Set(TTextEncoding::Utf32BE);
+        return DecodeWith(QStringConverter::Utf32BE, View.sliced(4));
+    }
+    if (B(0) == 0xFF && B(1) == 0xFE) {
+        Set(TTextEncoding::Utf16LE);
+        return DecodeWith(QStringConverter::Utf16LE, View.sliced(2));
+    }
+    if (B(0) == 0xFE && B(1) == 0xFF) {
+        Set(TTextEncoding::Utf16BE);
+        return DecodeWith(QStringConverter::Utf16BE, View.sliced(2));
+    }
+    if (IsAscii(Bytes)) {
+        Set(TTextEncoding::Utf8);
+        return QString::fromLatin1(Bytes);
+    }
+    QStringDecoder Utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString Text = Utf8.decode(Bytes);
+    if (!Utf8.hasError()) {
+        Set(TTextEncoding::Utf8);
+        return Text;
+    }
+    Set(TTextEncoding::Ansi);
+    return DecodeWindows1252(Bytes);
+}
+
+QByteArray EncodeText(const QString &Text, TTextEncoding Encoding)
+{
+    auto Encode = [&Text](QStringConverter::Encoding Enc, QByteArray Bom) {
+        QStringEncoder Encoder(Enc, QStringConverter::Flag::Stateless);
+        return Bom + QByteArray(Encoder.encode(Text));
+    };
+    switch (Encoding) {
+    case TTextEncoding::Utf8:
+        return Text.toUtf8();
+    case TTextEncoding::Utf16LE:
+        return Encode(QStringConverter::Utf16LE, QByteArray("\xFF\xFE", 2));
+    case TTextEncoding::Utf16BE:
+        return Encode(QStringConverter::Utf16BE, QByteArray("\xFE\xFF", 2));
+    case TTextEncoding::Utf32LE:
+        return Encode(QStringConverter::Utf32LE, QByteArray("\xFF\xFE\x00\x00", 4));
+    case TTextEncoding::Utf32BE:
+        return Encode(QStringConverter::Utf32BE, QByteArray("\x00\x00\xFE\xFF", 4));
+    case TTextEncoding::Ansi:
+    case TTextEncoding::Utf8Bom:
+        break;
+    }
+    return QByteArray("\xEF\xBB\xBF", 3) + Text.toUtf8();
+}
+
+std::optional<QString> LoadTextFile(const QString &FileName, TTextEncoding *Encoding)
+{
+    QFile F(FileName);
+    if (!F.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray Bytes = F.readAll();
+    if (F.error() != QFileDevice::NoError)
+        return std::nullopt;
+    if (DetectTextFileTypeOfBytes(Bytes.left(4)) == 3) {
+        if (Encoding)
+            *Encoding = TTextEncoding::Ansi;
+        return NormalizeLineBreaks(RtfToText(Bytes));
+    }
+    return NormalizeLineBreaks(DecodeText(Bytes, Encoding));
+}
+
+QStringList SplitLines(const QString &Text)
+{
+    QStringList Lines;
+    const qsizetype N = Text.size();
+    qsizetype Start = 0;
+    qsizetype I = 0;
+    while (I < N) {
+        const QChar C = Text[I];
+        if (C == u'\r' || C == u'\n') {
+            Lines.append(Text.mid(Start, I - Start));
+            if (C == u'\r' && I + 1 < N && Text[I + 1] == u'\n')
+                ++I;
+            ++I;
+            Start = I;
+        } else {
+            ++I;
+        }
+    }
+    if (Start < N)
+        Lines.append(Text.mid(Start));
+    return Lines;
+}
+
+QString JoinLines(const QStringList &Lines)
+{
+    QString Result;
+    for (const QString &L : Lines) {
+        Result += L;
+        Result += u"\r\n";
+    }
+    return Result;
+}
+
+QStringView TrimCtl(QStringView S)
+{
+    qsizetype B = 0;
+    qsizetype E = S.size();
+    while (B < E && S[B].unicode() <= 32)
+        ++B;
+    while (E > B && S[E - 1].unicode() <= 32)
+        --E;
+    return S.mid(B, E - B);
+}
+
+QString TrimCtl(const QString &S)
+{
+    const QStringView V = TrimCtl(QStringView(S));
+    if (V.size() == S.size())
+        return S;
+    return V.toString();
+}
+
+bool SameText(const QString &A, const QString &B)
+{
+    return A.compare(B, Qt::CaseInsensitive) == 0;
+}
+
+int CompareText(const QString &A, const QString &B)
+{
+    thread_local QCollator Collator = [] {
+        QCollator C;
+        C.setCaseSensitivity(Qt::CaseInsensitive);
+        return C;
+    }();
+    return Collator.compare(A, B);
+}
+
+bool StartsWithText(const QString &S, const QString &Prefix)
+{
+    return S.startsWith(Prefix, Qt::CaseInsensitive);
+}
+
+QString ConvertLineBreaks(const QString &S)
+{
+    QString Result = S;
+    Result.replace(QStringLiteral(" \\"), QStringLiteral("\r\n"));
+    return Result;
+}
+
+QString LastPathComponent(const QString &Path)
+{
+    QString P = Path;
+    while (!P.isEmpty() && (P.endsWith(u'/') || P.endsWith(u'\\')))
+        P.chop(1);
+    const qsizetype Slash = qMax(P.lastIndexOf(u'/'), P.lastIndexOf(u'\\'));
+    return Slash >= 0 ? P.mid(Slash + 1) : P;
+}

@@ -1,0 +1,107 @@
+#include "log/LogC.h"
+
+#include "content/FilesHelperC.h"
+#include "content/PathsC.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <atomic>
+
+namespace {
+std::atomic<TLog *> TheLog{nullptr};
+}
+
+void InstallLog(TLog *ALog) { TheLog.store(ALog); }
+TLog *ProcessLog() { return TheLog.load(); }
+
+void LogAdd(const QString &LogStr)
+{
+    if (TLog *L = TheLog.load())
+        L->Add(LogStr);
+}
+
+TLog::TLog(QObject *AHnd)
+    : TLog(AHnd, LogPath + QStringLiteral("Log.txt"))
+{
+}
+
+TLog::TLog(QObject *AHnd, const QString &AFilename)
+    : FMainWindowHandle(AHnd)
+    , FFilename(AFilename)
+{
+    ReadFile();
+}
+
+TLog::~TLog()
+{
+    SaveFile();
+    TLog *Self = this;
+    TheLog.compare_exchange_strong(Self, nullptr);
+}
+
+void TLog::ReadFile()
+{
+    QMutexLocker Lock(&FMutex);
+    FList.clear();
+    QFile F(FFilename);
+    if (!F.exists() || !F.open(QIODevice::ReadOnly))
+        return;
+    TTextEncoding Encoding = TTextEncoding::Utf8Bom;
+    const QString Text = DecodeText(F.readAll(), &Encoding);
+    if (F.error() != QFileDevice::NoError)
+        return;
+    FList = SplitLines(Text);
+    FEncoding = Encoding;
+}
+
+void TLog::Add(const QString &LogStr)
+{
+    const QString Stamp = QDateTime::currentDateTime().toString(QStringLiteral("yy-MM-dd hh:mm"));
+    const QString Entry = QStringLiteral("%1: %2").arg(Stamp, LogStr);
+    QMutexLocker Lock(&FMutex);
+    FList.prepend(Entry);
+}
+
+bool TLog::SaveFile()
+{
+    QStringList Entries;
+    TTextEncoding Encoding;
+    {
+        QMutexLocker Lock(&FMutex);
+        while (FList.size() > MaxEntries)
+            FList.removeLast();
+        Entries = FList;
+        Encoding = FEncoding;
+    }
+    if (Entries.isEmpty()) {
+        if (!QFile::exists(FFilename))
+            return true;
+        MakeFileWritable(FFilename);
+        return QFile::remove(FFilename);
+    }
+    return WriteFileWhole(FFilename, EncodeText(JoinLines(Entries), Encoding), FileWriteAttempts);
+}
+
+void TLog::Clear()
+{
+    QMutexLocker Lock(&FMutex);
+    FList.clear();
+}
+
+int TLog::Count() const
+{
+    QMutexLocker Lock(&FMutex);
+    return int(FList.size());
+}
+
+QString TLog::Get(int Index) const
+{
+    QMutexLocker Lock(&FMutex);
+    return Index >= 0 && Index < FList.size() ? FList.at(Index) : QString();
+}
+
+QStringList TLog::Strings() const
+{
+    QMutexLocker Lock(&FMutex);
+    return FList;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "content/TextFileC.h"
+
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+// The log of the problems the program met: newest entry first, at most
+// MaxEntries kept in Log.txt of the profile folder. Safe to use from several
+// threads at once.
+class TLog
+{
+public:
+    static constexpr int MaxEntries = 50;
+
+    // Reads LogPath + "Log.txt".
+    explicit TLog(QObject *AHnd = nullptr);
+    // Reads the given file (tests and tools).
+    TLog(QObject *AHnd, const QString &AFilename);
+    // Saves the file.
+    ~TLog();
+
+    TLog(const TLog &) = delete;
+    TLog &operator=(const TLog &) = delete;
+
+    // Inserts "yy-mm-dd hh:mm: LogStr" before all other entries.
+    void Add(const QString &LogStr);
+    // Writes the newest MaxEntries entries, or deletes the file when the log
+    // is empty. The file is replaced whole or not at all.
+    bool SaveFile();
+
+    void Clear();
+    int Count() const;
+    QString Get(int Index) const;
+    QStringList Strings() const;
+    QString Filename() const { return FFilename; }
+
+private:
+    void ReadFile();
+
+    QObject *FMainWindowHandle;
+    QString FFilename;
+    mutable QMutex FMutex;
+    QStringList FList;
+    TTextEncoding FEncoding = TTextEncoding::Utf8Bom;
+};
+
+// The process-wide log, installed by its owner (the main window, a tool or a
+// test); null when none is installed.
+void InstallLog(TLog *ALog);
+TLog *ProcessLog();
+// Adds an entry to the process-wide log; does nothing without one.
+void LogAdd(const QString &LogStr);
