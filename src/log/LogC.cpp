@@ -64,6 +64,8 @@ void TLog::Add(const QString &LogStr)
 
 bool TLog::SaveFile()
 {
+    if (FFilename.isEmpty())
+        return false; // a log kept in memory only
     QStringList Entries;
     TTextEncoding Encoding;
     {

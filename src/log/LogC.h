@@ -17,7 +17,8 @@ public:
 
     // Reads LogPath + "Log.txt".
     explicit TLog(QObject *AHnd = nullptr);
-    // Reads the given file (tests and tools).
+    // Reads the given file (tests and tools); an empty name keeps the log in
+    // memory only.
     TLog(QObject *AHnd, const QString &AFilename);
     // Saves the file.
     ~TLog();

@@ -1,0 +1,166 @@
+#include "content/FilesHelperC.h"
+#include "content/TextFileC.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The one text reader: byte-order marks, ANSI and UTF-8 without a mark, rich
+// text, line breaks; and the string helpers every content file uses.
+class tst_TextFile : public QObject
+{
+    Q_OBJECT
+
+    static QString Data(const QString &Name) { return QStringLiteral(TASTWERK_TEST_DATA "/text/") + Name; }
+
+private slots:
+    void detectType_data()
+    {
+        QTest::addColumn<QString>("File");
+        QTest::addColumn<int>("Type");
+        QTest::newRow("UTF-8 mark") << Data("utf8bom.txt") << 4;
+        QTest::newRow("UTF-16 LE mark") << Data("utf16le.txt") << 2;
+        QTest::newRow("UTF-16 BE mark") << Data("utf16be.txt") << 2;
+        QTest::newRow("UTF-32 LE mark") << Data("utf32le.txt") << 2;
+        QTest::newRow("UTF-32 BE mark") << Data("utf32be.txt") << 2;
+        QTest::newRow("rich text") << Data("sample.rtf") << 3;
+        QTest::newRow("ANSI") << Data("ansi.txt") << 1;
+        QTest::newRow("two bytes") << Data("ab.txt") << 1;
+        QTest::newRow("empty file") << Data("empty.txt") << 1;
+        QTest::newRow("missing file") << Data("does-not-exist.txt") << 0;
+    }
+    void detectType()
+    {
+        QFETCH(QString, File);
+        QFETCH(int, Type);
+        QCOMPARE(DetectTextFileType(File), Type);
+    }
+
+    void load_data()
+    {
+        QTest::addColumn<QString>("File");
+        QTest::addColumn<QString>("Text");
+        const QString Unicode = QStringLiteral("Grüße ⠁⠃\r\nZeile 2\r\n");
+        const QString Koeln = QStringLiteral("Grüße aus Köln – 5 €\r\nZeile 2\r\n");
+        QTest::newRow("UTF-8 mark dropped, last line ended") << Data("utf8bom.txt") << QStringLiteral("Grüße\r\nZeile 2\r\n");
+        QTest::newRow("UTF-16 LE") << Data("utf16le.txt") << Unicode;
+        QTest::newRow("UTF-16 BE") << Data("utf16be.txt") << Unicode;
+        QTest::newRow("UTF-32 LE") << Data("utf32le.txt") << Unicode;
+        QTest::newRow("UTF-32 BE") << Data("utf32be.txt") << Unicode;
+        QTest::newRow("Windows-1252 without mark") << Data("ansi.txt") << Koeln;
+        QTest::newRow("UTF-8 without mark, LF") << Data("utf8.txt") << Koeln;
+        QTest::newRow("two bytes 41 42") << Data("ab.txt") << QStringLiteral("AB\r\n");
+        QTest::newRow("CR, LF and CR LF") << Data("breaks.txt") << QStringLiteral("a\r\nb\r\nc\r\n\r\nd\r\n");
+        QTest::newRow("empty file") << Data("empty.txt") << QString();
+        QTest::newRow("rich text gives its plain text")
+            << Data("sample.rtf")
+            << QStringLiteral("Grüße aus Köln\r\nFett\tund kursiv\r\nneue Zeile\r\n"
+                              "Euro €, Braille ⠁⠃, geschweift {x} und \\\r\nEnde\r\n");
+    }
+    void load()
+    {
+        QFETCH(QString, File);
+        QFETCH(QString, Text);
+        const std::optional<QString> Loaded = LoadTextFile(File);
+        QVERIFY(Loaded.has_value());
+        QCOMPARE(*Loaded, Text);
+    }
+
+    void loadFailsForMissingFileAndFolder()
+    {
+        QVERIFY(!LoadTextFile(Data("does-not-exist.txt")).has_value());
+        QVERIFY(!LoadTextFile(QStringLiteral(TASTWERK_TEST_DATA)).has_value());
+    }
+
+    void encodeRoundTrip_data()
+    {
+        QTest::addColumn<int>("Encoding");
+        QTest::newRow("UTF-8") << int(TTextEncoding::Utf8);
+        QTest::newRow("UTF-8 mark") << int(TTextEncoding::Utf8Bom);
+        QTest::newRow("UTF-16 LE") << int(TTextEncoding::Utf16LE);
+        QTest::newRow("UTF-16 BE") << int(TTextEncoding::Utf16BE);
+        QTest::newRow("UTF-32 LE") << int(TTextEncoding::Utf32LE);
+        QTest::newRow("ANSI is written as UTF-8 with mark") << int(TTextEncoding::Ansi);
+    }
+    void encodeRoundTrip()
+    {
+        QFETCH(int, Encoding);
+        const QString Text = QStringLiteral("Grüße ⠁⠃ €\r\n");
+        TTextEncoding Read;
+        QCOMPARE(DecodeText(EncodeText(Text, TTextEncoding(Encoding)), &Read), Text);
+        if (TTextEncoding(Encoding) == TTextEncoding::Ansi)
+            QCOMPARE(Read, TTextEncoding::Utf8Bom);
+        else
+            QCOMPARE(Read, TTextEncoding(Encoding));
+    }
+
+    void windows1252()
+    {
+        // 0x80..0x9F hold the typographic characters; the rest is Latin-1.
+        QCOMPARE(DecodeWindows1252(QByteArray("\x80\x84\x93\x96\xE4\xDF")), QStringLiteral("€„“–äß"));
+    }
+
+    void splitLines_data()
+    {
+        QTest::addColumn<QString>("Text");
+        QTest::addColumn<QStringList>("Lines");
+        QTest::newRow("empty") << QString() << QStringList();
+        QTest::newRow("one line, no break") << QStringLiteral("a") << QStringList{"a"};
+        QTest::newRow("break at end starts no line") << QStringLiteral("a\r\n") << QStringList{"a"};
+        QTest::newRow("blank lines count") << QStringLiteral("a\r\n\r\nb") << QStringList{"a", "", "b"};
+        QTest::newRow("CR and LF alone") << QStringLiteral("a\rb\nc") << QStringList{"a", "b", "c"};
+        QTest::newRow("LF CR is two breaks") << QStringLiteral("a\n\rb") << QStringList{"a", "", "b"};
+    }
+    void splitLines()
+    {
+        QFETCH(QString, Text);
+        QFETCH(QStringList, Lines);
+        QCOMPARE(SplitLines(Text), Lines);
+    }
+
+    void trimCtl()
+    {
+        // Characters up to code 32 go; a no-break space and an empty cell stay.
+        QCOMPARE(TrimCtl(QStringLiteral("\t \x01 ab c\r\n")), QStringLiteral("ab c"));
+        QCOMPARE(TrimCtl(QString(QChar(0xA0)) + "x" + QChar(0x2800)), QString(QChar(0xA0)) + "x" + QChar(0x2800));
+        QCOMPARE(TrimCtl(QStringLiteral("   ")), QString());
+    }
+
+    void lineBreaksInDescriptions()
+    {
+        QCOMPARE(ConvertLineBreaks(QStringLiteral("Zeile 1 \\Zeile 2")), QStringLiteral("Zeile 1\r\nZeile 2"));
+        QCOMPARE(ConvertLineBreaks(QStringLiteral("C:\\x")), QStringLiteral("C:\\x"));
+    }
+
+    void lastPathComponent_data()
+    {
+        QTest::addColumn<QString>("Path");
+        QTest::addColumn<QString>("Name");
+        QTest::newRow("Windows path with trailing backslash") << QStringLiteral("D:\\x\\Lernmaterial-2\\") << QStringLiteral("Lernmaterial-2");
+        QTest::newRow("relative Windows path") << QStringLiteral("Teil\\Bereich 3") << QStringLiteral("Bereich 3");
+        QTest::newRow("Unix path") << QStringLiteral("/a/b/") << QStringLiteral("b");
+        QTest::newRow("bare name") << QStringLiteral("Name") << QStringLiteral("Name");
+    }
+    void lastPathComponent()
+    {
+        QFETCH(QString, Path);
+        QFETCH(QString, Name);
+        QCOMPARE(LastPathComponent(Path), Name);
+    }
+
+    void resolvePathNoCase()
+    {
+        // Names written on Windows: backslashes and any letter case.
+        QTemporaryDir Dir;
+        QVERIFY(QDir(Dir.path()).mkpath("Bereich 1"));
+        QFile F(Dir.path() + "/Bereich 1/Lektion.LEK");
+        QVERIFY(F.open(QIODevice::WriteOnly));
+        F.close();
+        QCOMPARE(ResolvePathNoCase(Dir.path(), QStringLiteral("bereich 1\\lektion.lek")),
+                 Dir.path() + "/Bereich 1/Lektion.LEK");
+        QCOMPARE(ResolvePathNoCase(Dir.path(), QStringLiteral("fehlt\\x.lek")), Dir.path() + "/fehlt/x.lek");
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_TextFile)
+#include "tst_TextFile.moc"
