@@ -6,6 +6,11 @@
 
 #include <QFileInfo>
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define TASTWERK_HAVE_AVX2_KERNEL 1
+#endif
+
 TBrlUniChar *BrlUniChar = nullptr;
 
 namespace {
@@ -156,6 +161,14 @@ void TBrlUniChar::BuildIndex()
         FUniBrlIndex[FEntries[I].UniBrl.unicode() - FMinUniBrl] = qint32(I);
         FAscCharIndex[FEntries[I].AscChar.unicode() - FMinAscChar] = qint32(I);
     }
+    FAsciiCellsUsable = true;
+    for (char16_t C = 0; C < 128; ++C) {
+        const TBuc *B = LookupAscChar(QChar(C));
+        const int Dots = B ? B->UniBrl.unicode() - 0x2800 : 0;
+        if (B && (Dots < 0 || Dots > 0x3F))
+            FAsciiCellsUsable = false;
+        FAsciiCells[C] = B ? quint8(0x40 | Dots) : 0;
+    }
 }
 
 bool TBrlUniChar::LoadFile(const QString &AFilename)
@@ -249,23 +262,110 @@ inline const TBuc *TBrlUniChar::LookupAscChar(QChar C) const
     return K >= 0 ? &FEntries[K] : nullptr;
 }
 
+#ifdef TASTWERK_HAVE_AVX2_KERNEL
+namespace {
+
+using TSlowLookup = char16_t (*)(const void *Table, char16_t C);
+
+// Maps 32 characters at a time: ASCII characters through a 128-entry table
+// (eight 16-entry byte shuffles), the few others through the slow lookup.
+// Returns how many characters it handled; the caller maps the rest.
+__attribute__((target("avx2"))) qsizetype TranslateToCellsAvx2(const char16_t *In, char16_t *Out, qsizetype N,
+                                                              const quint8 *AsciiCells, TSlowLookup Slow,
+                                                              const void *Table)
+{
+    // Only the sixteen-character parts of ASCII that the table uses.
+    __m256i Parts[8];
+    __m256i Offsets[8];
+    int Used = 0;
+    for (int K = 0; K < 8; ++K) {
+        const __m128i Part = _mm_loadu_si128(reinterpret_cast<const __m128i *>(AsciiCells + 16 * K));
+        if (_mm_testz_si128(Part, Part))
+            continue;
+        Parts[Used] = _mm256_broadcastsi128_si256(Part);
+        Offsets[Used] = _mm256_set1_epi8(char(16 * K));
+        ++Used;
+    }
+    const __m256i ByteMax = _mm256_set1_epi16(0xFF);
+    const __m256i Bias = _mm256_set1_epi8(0x70);
+    const __m256i DotBits = _mm256_set1_epi8(0x3F);
+    const __m256i CellHigh = _mm256_set1_epi8(0x28);
+    const __m256i Zero = _mm256_setzero_si256();
+    qsizetype I = 0;
+    for (; I + 32 <= N; I += 32) {
+        const __m256i A = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(In + I));
+        const __m256i B = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(In + I + 16));
+        // Bytes, lane by lane: a0-7 b0-7 | a8-15 b8-15; 128 and above for
+        // every character outside ASCII.
+        const __m256i V = _mm256_packus_epi16(_mm256_min_epu16(A, ByteMax), _mm256_min_epu16(B, ByteMax));
+        __m256i R = Zero;
+        for (int K = 0; K < Used; ++K) {
+            // Indexes outside the part get bit 7 and look up zero.
+            const __m256i Index = _mm256_adds_epu8(_mm256_sub_epi8(V, Offsets[K]), Bias);
+            R = _mm256_or_si256(R, _mm256_shuffle_epi8(Parts[K], Index));
+        }
+        const __m256i Unmapped = _mm256_cmpeq_epi8(R, Zero);
+        const __m256i Cells = _mm256_and_si256(R, DotBits);
+        const __m256i OutA = _mm256_blendv_epi8(_mm256_unpacklo_epi8(Cells, CellHigh), A,
+                                                _mm256_unpacklo_epi8(Unmapped, Unmapped));
+        const __m256i OutB = _mm256_blendv_epi8(_mm256_unpackhi_epi8(Cells, CellHigh), B,
+                                                _mm256_unpackhi_epi8(Unmapped, Unmapped));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(Out + I), OutA);
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(Out + I + 16), OutB);
+        for (unsigned Others = unsigned(_mm256_movemask_epi8(V)); Others; Others &= Others - 1) {
+            const unsigned Byte = unsigned(__builtin_ctz(Others));
+            const unsigned Lane = Byte >> 4;
+            const unsigned W = Byte & 15;
+            const qsizetype Pos = W < 8 ? Lane * 8 + W : 16 + Lane * 8 + (W - 8);
+            Out[I + Pos] = Slow(Table, In[I + Pos]);
+        }
+    }
+    return I;
+}
+
+bool CpuHasAvx2()
+{
+    static const bool Has = __builtin_cpu_supports("avx2");
+    return Has;
+}
+
+} // namespace
+#endif
+
+void TBrlUniChar::TranslateToCells(const QChar *In, QChar *Out, qsizetype N) const
+{
+    qsizetype I = 0;
+#ifdef TASTWERK_HAVE_AVX2_KERNEL
+    if (FAsciiCellsUsable && CpuHasAvx2()) {
+        const TSlowLookup Slow = [](const void *Table, char16_t C) -> char16_t {
+            const TBuc *B = static_cast<const TBrlUniChar *>(Table)->LookupAscChar(QChar(C));
+            return B ? B->UniBrl.unicode() : C;
+        };
+        I = TranslateToCellsAvx2(reinterpret_cast<const char16_t *>(In), reinterpret_cast<char16_t *>(Out), N,
+                                 FAsciiCells, Slow, this);
+    }
+#endif
+    for (; I < N; ++I) {
+        const TBuc *B = LookupAscChar(In[I]);
+        Out[I] = B ? B->UniBrl : In[I];
+    }
+}
+
 QString TBrlUniChar::Translate(const QString &Text, TTranslateTyp ToTyp, bool NoMarker) const
 {
     if (Text.isEmpty())
         return QString();
+    if (NoMarker && ToTyp == ttToUniBrl) {
+        QString Result(Text.size(), Qt::Uninitialized);
+        TranslateToCells(Text.constData(), Result.data(), Text.size());
+        return Result;
+    }
     if (NoMarker) {
         QString Result = Text;
         QChar *P = Result.data();
-        const qsizetype N = Result.size();
-        if (ToTyp == ttToUniBrl) {
-            for (qsizetype I = 0; I < N; ++I)
-                if (const TBuc *B = LookupAscChar(P[I]))
-                    P[I] = B->UniBrl;
-        } else {
-            for (qsizetype I = 0; I < N; ++I)
-                if (const TBuc *B = LookupUniBrl(P[I]))
-                    P[I] = B->AscChar;
-        }
+        for (qsizetype I = 0; I < Result.size(); ++I)
+            if (const TBuc *B = LookupUniBrl(P[I]))
+                P[I] = B->AscChar;
         return Result;
     }
 

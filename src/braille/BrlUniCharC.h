@@ -65,6 +65,7 @@ private:
     void BuildIndex();
     const TBuc *LookupUniBrl(QChar C) const;
     const TBuc *LookupAscChar(QChar C) const;
+    void TranslateToCells(const QChar *In, QChar *Out, qsizetype N) const;
 
     [[maybe_unused]] QObject *FMainWindowHandle;
     QString FFilename;
@@ -81,6 +82,11 @@ private:
     TBucDynArray FEntries;
     QList<qint32> FUniBrlIndex;  // by code - FMinUniBrl, -1 for none
     QList<qint32> FAscCharIndex; // by code - FMinAscChar, -1 for none
+    // The cells of the ASCII characters for the vectorised text-to-cells
+    // path: 0 for none, else 0x40 plus the dot bits of a 6-dot cell. Only
+    // used when every ASCII character maps to a 6-dot cell or to nothing.
+    quint8 FAsciiCells[128] = {};
+    bool FAsciiCellsUsable = false;
 };
 
 // The process-wide braille table, installed by its owner; null when none.

@@ -69,7 +69,7 @@ bool TDatendatei::LoadFile(const TFileInfo &AFileInfo)
 
     // The reader ends every line, the last included, with CR LF.
     const QStringView All(*Text);
-    const qsizetype LineCount = All.count(QStringView(u"\r\n"));
+    const qsizetype LineCount = CountChar(All, u'\n');
     if (LineCount <= 4 || !All.startsWith(QStringView(u"[HEADER]\r\n")))
         return Fail("Die Datendatei \"%1\" ist fehlerhaft!", FileName);
 
@@ -79,19 +79,17 @@ bool TDatendatei::LoadFile(const TFileInfo &AFileInfo)
     FList.reserve(LineCount);
 
     bool InData = false;
-    qsizetype Start = All.indexOf(u'\n') + 1; // line 2
+    qsizetype Start = FindChar(All, u'\n') + 1; // line 2
     while (Start < All.size()) {
         if (IsProgramClosing)
             return false;
-        const qsizetype End = All.indexOf(QStringView(u"\r\n"), Start);
-        const QStringView Line = TrimCtl(All.mid(Start, End - Start));
-        Start = End + 2;
+        const qsizetype End = FindChar(All, u'\n', Start); // every line ends in CR LF
+        const QStringView Line = TrimCtl(All.mid(Start, End - 1 - Start));
+        Start = End + 1;
         if (Line.isEmpty())
             continue;
         if (InData) {
-            TDatensatz D;
-            D.SetData(Line);
-            FList.append(std::move(D));
+            FList.emplaceBack().SetData(Line);
             continue;
         }
         if (Line == QStringView(u"[DATA]")) {

@@ -168,10 +168,25 @@ void TDatensatz::SetData(const QString &S)
     SetData(QStringView(S));
 }
 
+namespace {
+// Position of the next " ^ " at or after From, -1 when there is none.
+qsizetype FindSeparator(QStringView S, qsizetype From)
+{
+    while (true) {
+        const qsizetype Caret = FindChar(S, u'^', From);
+        if (Caret < 0)
+            return -1;
+        if (Caret >= 1 && Caret + 1 < S.size() && S[Caret - 1] == u' ' && S[Caret + 1] == u' ')
+            return Caret - 1;
+        From = Caret + 1;
+    }
+}
+} // namespace
+
 void TDatensatz::SetData(QStringView S)
 {
     FZeichenInWortPos.Clear();
-    const qsizetype First = S.indexOf(Separator);
+    const qsizetype First = FindSeparator(S, 0);
     if (First < 0) {
         Brl = TrimCtl(S).toString();
         Text.clear();
@@ -179,14 +194,14 @@ void TDatensatz::SetData(QStringView S)
         return;
     }
     Brl = TrimCtl(S.left(First)).toString();
-    const QStringView Rest = S.mid(First + Separator.size());
-    const qsizetype Second = Rest.indexOf(Separator);
+    const QStringView Rest = S.mid(First + 3);
+    const qsizetype Second = FindSeparator(Rest, 0);
     if (Second < 0) {
         Text = TrimCtl(Rest).toString();
         Zusatztext.clear();
     } else {
         Text = TrimCtl(Rest.left(Second)).toString();
-        Zusatztext = TrimCtl(Rest.mid(Second + Separator.size())).toString();
+        Zusatztext = TrimCtl(Rest.mid(Second + 3)).toString();
     }
 }
 

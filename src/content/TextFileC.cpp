@@ -32,34 +32,50 @@ QString DecodeWith(QStringConverter::Encoding Enc, QByteArrayView Bytes)
     return Decoder.decode(Bytes);
 }
 
-// One pass: every line break (CR, LF or CR LF) becomes CR LF, and a text
-// that does not end in a line break gets one.
+// Every line break (CR, LF or CR LF) becomes CR LF, and a text that does not
+// end in a line break gets one. Text written on Windows usually is in that
+// form already and is returned without a copy.
 QString NormalizeLineBreaks(const QString &Text)
 {
     if (Text.isEmpty())
         return Text;
-    QString Result;
-    Result.reserve(Text.size() + Text.size() / 16 + 2);
+    const QStringView View(Text);
+    qsizetype Lfs = 0;
+    qsizetype Crs = 0;
+    bool Paired = true; // every LF follows a CR
+    const char16_t *Chars = View.utf16();
+    for (qsizetype I = 0; I < View.size(); ++I) {
+        if (Chars[I] == u'\n') {
+            ++Lfs;
+            Paired = Paired && I > 0 && Chars[I - 1] == u'\r';
+        } else if (Chars[I] == u'\r') {
+            ++Crs;
+        }
+    }
+    if (Paired && Crs == Lfs && View.endsWith(QStringView(u"\r\n")))
+        return Text;
+    QString Result(Text.size() + Crs + Lfs + 2, Qt::Uninitialized);
     const QChar *P = Text.constData();
     const QChar *End = P + Text.size();
-    const QChar *RunStart = P;
+    QChar *Out = Result.data();
     while (P < End) {
         const char16_t C = P->unicode();
         if (C == u'\r' || C == u'\n') {
-            Result.append(RunStart, P - RunStart);
-            Result.append(u"\r\n");
+            *Out++ = u'\r';
+            *Out++ = u'\n';
             if (C == u'\r' && P + 1 < End && P[1].unicode() == u'\n')
                 ++P;
-            ++P;
-            RunStart = P;
         } else {
-            ++P;
+            *Out++ = *P;
         }
+        ++P;
     }
-    if (RunStart < End) {
-        Result.append(RunStart, End - RunStart);
-        Result.append(u"\r\n");
+    const QChar Last = Text.back();
+    if (Last != u'\r' && Last != u'\n') {
+        *Out++ = u'\r';
+        *Out++ = u'\n';
     }
+    Result.truncate(Out - Result.constData());
     return Result;
 }
 
@@ -179,6 +195,28 @@ std::optional<QString> LoadTextFile(const QString &FileName, TTextEncoding *Enco
         return NormalizeLineBreaks(RtfToText(Bytes));
     }
     return NormalizeLineBreaks(DecodeText(Bytes, Encoding));
+}
+
+qsizetype CountChar(QStringView S, QChar C)
+{
+    const char16_t *P = S.utf16();
+    const char16_t Needle = C.unicode();
+    qsizetype N = 0;
+    for (qsizetype I = 0; I < S.size(); ++I)
+        N += P[I] == Needle;
+    return N;
+}
+
+qsizetype FindChar(QStringView S, QChar C, qsizetype From)
+{
+    // A plain loop: the library's search costs more than the short lines
+    // of content files take to scan.
+    const char16_t *P = S.utf16();
+    const char16_t Needle = C.unicode();
+    for (qsizetype I = qMax<qsizetype>(From, 0); I < S.size(); ++I)
+        if (P[I] == Needle)
+            return I;
+    return -1;
 }
 
 QStringList SplitLines(const QString &Text)

@@ -38,6 +38,11 @@ QString DecodeWindows1252(const QByteArray &Bytes);
 // text. Nothing when the file cannot be read.
 std::optional<QString> LoadTextFile(const QString &FileName, TTextEncoding *Encoding = nullptr);
 
+// How often C occurs in S.
+qsizetype CountChar(QStringView S, QChar C);
+// The first position of C in S at or after From; -1 when there is none.
+qsizetype FindChar(QStringView S, QChar C, qsizetype From = 0);
+
 // Splits text into lines at CR, LF or CR LF. A line break at the very end
 // does not start another line.
 QStringList SplitLines(const QString &Text);
