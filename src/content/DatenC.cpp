@@ -61,9 +61,11 @@ bool TDatendatei::LoadFile(const TFileInfo &AFileInfo)
         LogAdd(LastErrorString);
         return false;
     };
-    if (!QFileInfo(FileName).isFile())
-        return Fail("Die Datendatei \"%1\" existiert nicht!", FileName);
+    // Read first, ask why only when that fails: one look at the disk less
+    // for every file of a folder.
     const std::optional<QString> Text = LoadTextFile(FileName);
+    if (!Text && !QFileInfo(FileName).isFile())
+        return Fail("Die Datendatei \"%1\" existiert nicht!", FileName);
     if (!Text)
         return Fail("Die Datendatei \"%1\" konnte nicht geladen werden!", FileName);
 
@@ -102,7 +104,8 @@ bool TDatendatei::LoadFile(const TFileInfo &AFileInfo)
             FBeschreibung = ConvertLineBreaks(TrimCtl(Line.mid(13)).toString());
         }
     }
-    FList.squeeze();
+    if (FList.capacity() - FList.size() > FList.size() / 8)
+        FList.squeeze();
     FCount = int(FList.size());
 
     if (FTyp == dtNone)

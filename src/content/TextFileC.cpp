@@ -7,6 +7,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five codes it
@@ -32,6 +36,30 @@ QString DecodeWith(QStringConverter::Encoding Enc, QByteArrayView Bytes)
     return Decoder.decode(Bytes);
 }
 
+bool EveryLfFollowsCr(QStringView S)
+{
+    const char16_t *P = S.utf16();
+    const qsizetype N = S.size();
+    if (N > 0 && P[0] == u'\n')
+        return false;
+    qsizetype I = 1;
+#if defined(__SSE2__)
+    const __m128i Lf = _mm_set1_epi16(u'\n');
+    const __m128i Cr = _mm_set1_epi16(u'\r');
+    for (; I + 8 <= N; I += 8) {
+        const __m128i Here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(P + I));
+        const __m128i Before = _mm_loadu_si128(reinterpret_cast<const __m128i *>(P + I - 1));
+        const __m128i Lone = _mm_andnot_si128(_mm_cmpeq_epi16(Before, Cr), _mm_cmpeq_epi16(Here, Lf));
+        if (_mm_movemask_epi8(Lone))
+            return false;
+    }
+#endif
+    for (; I < N; ++I)
+        if (P[I] == u'\n' && P[I - 1] != u'\r')
+            return false;
+    return true;
+}
+
 // Every line break (CR, LF or CR LF) becomes CR LF, and a text that does not
 // end in a line break gets one. Text written on Windows usually is in that
 // form already and is returned without a copy.
@@ -40,19 +68,9 @@ QString NormalizeLineBreaks(const QString &Text)
     if (Text.isEmpty())
         return Text;
     const QStringView View(Text);
-    qsizetype Lfs = 0;
-    qsizetype Crs = 0;
-    bool Paired = true; // every LF follows a CR
-    const char16_t *Chars = View.utf16();
-    for (qsizetype I = 0; I < View.size(); ++I) {
-        if (Chars[I] == u'\n') {
-            ++Lfs;
-            Paired = Paired && I > 0 && Chars[I - 1] == u'\r';
-        } else if (Chars[I] == u'\r') {
-            ++Crs;
-        }
-    }
-    if (Paired && Crs == Lfs && View.endsWith(QStringView(u"\r\n")))
+    const qsizetype Crs = CountChar(View, u'\r');
+    const qsizetype Lfs = CountChar(View, u'\n');
+    if (Crs == Lfs && View.endsWith(QStringView(u"\r\n")) && EveryLfFollowsCr(View))
         return Text;
     QString Result(Text.size() + Crs + Lfs + 2, Qt::Uninitialized);
     const QChar *P = Text.constData();
@@ -197,23 +215,42 @@ std::optional<QString> LoadTextFile(const QString &FileName, TTextEncoding *Enco
     return NormalizeLineBreaks(DecodeText(Bytes, Encoding));
 }
 
+// Content files are scanned for line breaks and separators many times over;
+// the library's single-character search costs more than the short lines take.
 qsizetype CountChar(QStringView S, QChar C)
 {
     const char16_t *P = S.utf16();
     const char16_t Needle = C.unicode();
+    const qsizetype Size = S.size();
     qsizetype N = 0;
-    for (qsizetype I = 0; I < S.size(); ++I)
+    qsizetype I = 0;
+#if defined(__SSE2__)
+    const __m128i Wanted = _mm_set1_epi16(short(Needle));
+    for (; I + 8 <= Size; I += 8) {
+        const __m128i Chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(P + I));
+        N += __builtin_popcount(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(Chunk, Wanted)))) / 2;
+    }
+#endif
+    for (; I < Size; ++I)
         N += P[I] == Needle;
     return N;
 }
 
 qsizetype FindChar(QStringView S, QChar C, qsizetype From)
 {
-    // A plain loop: the library's search costs more than the short lines
-    // of content files take to scan.
     const char16_t *P = S.utf16();
     const char16_t Needle = C.unicode();
-    for (qsizetype I = qMax<qsizetype>(From, 0); I < S.size(); ++I)
+    const qsizetype Size = S.size();
+    qsizetype I = qMax<qsizetype>(From, 0);
+#if defined(__SSE2__)
+    const __m128i Wanted = _mm_set1_epi16(short(Needle));
+    for (; I + 8 <= Size; I += 8) {
+        const __m128i Chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(P + I));
+        if (const int Mask = _mm_movemask_epi8(_mm_cmpeq_epi16(Chunk, Wanted)))
+            return I + __builtin_ctz(unsigned(Mask)) / 2;
+    }
+#endif
+    for (; I < Size; ++I)
         if (P[I] == Needle)
             return I;
     return -1;
