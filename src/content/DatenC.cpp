@@ -263,14 +263,22 @@ TDatensatzDynArray TDaten::FusioniereDatendateien(const QStringList &FilesList, 
                 break;
             }
         if (!Found) {
-            LastErrorString =
-                QStringLiteral("Die Datendatei \"%1\" konnte nicht in der Datenbank gefunden werden!").arg(Name);
-            LogAdd(LastErrorString);
+            SetLastError(
+                QStringLiteral("Die Datendatei \"%1\" konnte nicht in der Datenbank gefunden werden!").arg(Name));
             continue;
         }
         Result += Found->List();
     }
     return Result;
+}
+
+void TDaten::SetLastError(const QString &Message)
+{
+    {
+        QMutexLocker Lock(&FErrorMutex);
+        LastErrorString = Message;
+    }
+    LogAdd(Message);
 }
 
 TDatensatzDynArray TDaten::FusioniereDatendateien(const QString &FilenamesString, TDatendateiTypSet DatendateiTypSet)

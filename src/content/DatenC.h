@@ -5,6 +5,7 @@
 #include "content/FilesHelperC.h"
 #include "content/TypenHelperC.h"
 
+#include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -94,7 +95,12 @@ public:
     QString LastErrorString;
 
 private:
+    // Merges run on several lesson-list threads at once; each sets the
+    // message under this lock.
+    void SetLastError(const QString &Message);
+
     QObject *FMainWindowHandle;
+    QMutex FErrorMutex;
     std::vector<std::unique_ptr<TDatendatei>> FList;
     QString FPath;
 };

@@ -1,0 +1,815 @@
+#include "exercise/AufgabenTypSettingsC.h"
+
+#include "content/DatenC.h"
+#include "content/GlobalsC.h"
+#include "content/TextFileC.h"
+#include "log/LogC.h"
+
+QString SectionName(TAufgabenTyp Typ)
+{
+    // The task types' key strings double as their section names.
+    return AufgabenTypKey(Typ);
+}
+
+namespace {
+
+// One line of a type section, tried against the keys of a record in field
+// order: each key function returns true when the line is its key's line and
+// sets the field, so a chain "K.A(..) || K.B(..) || K.Unknown()" stops at the
+// first key that takes the line.
+class TKeyLine
+{
+public:
+    TKeyLine(const QString &S, QStringList *Notes)
+        : FLine(S)
+        , FNotes(Notes)
+    {
+    }
+
+    bool FileList(QStringView Key, QStringList &Field)
+    {
+        QString V;
+        if (!Value(Key, -1, V))
+            return false;
+        Field.clear();
+        if (!V.contains(TDatensatz::Separator)) {
+            if (!V.isEmpty())
+                Field.append(V);
+            return true;
+        }
+        for (const QString &Part : V.split(TDatensatz::Separator)) {
+            const QString Name = TrimCtl(Part);
+            if (!Name.isEmpty())
+                Field.append(Name);
+        }
+        return true;
+    }
+
+    bool Bool(QStringView Key, bool &Field)
+    {
+        QString V;
+        if (!Value(Key, 1, V))
+            return false;
+        Field = V == u"1";
+        return true;
+    }
+
+    bool Number(QStringView Key, int Width, int Default, int Lo, int Hi, int &Field)
+    {
+        QString V;
+        if (!Value(Key, Width, V))
+            return false;
+        bool Ok = false;
+        const int N = V.toInt(&Ok, 10);
+        Field = Ok ? qBound(Lo, N, Hi) : Default;
+        if (FNotes) {
+            const QString Written = TrimCtl(FLine.mid(Key.size() + 1));
+            if (!Ok)
+                FNotes->append(QStringLiteral("\"%1\" ist keine Zahl, es gilt %2").arg(FLine).arg(Field));
+            else if (Field != N)
+                FNotes->append(QStringLiteral("\"%1\" liegt außerhalb von %2 bis %3, es gilt %4")
+                                   .arg(FLine).arg(Lo).arg(Hi).arg(Field));
+            else if (Written != V)
+                FNotes->append(QStringLiteral("\"%1\" wird nur als \"%2\" gelesen, es gilt %3")
+                                   .arg(FLine, V).arg(Field));
+        }
+        return true;
+    }
+
+    bool Wiederholungen(int &Field) { return Number(u"Wiederholungen", 2, 1, 1, 99, Field); }
+    bool Zeitfaktor(int &Field) { return Number(u"Zeitfaktor", 3, 0, 0, 300, Field); }
+    bool MaxCount(QStringView Key, int &Field) { return Number(Key, 2, 3, 1, 9, Field); }
+    bool MinWortLen(int &Field) { return Number(u"MinWortLen", 1, 2, 2, 9, Field); }
+    bool MaxWortLen(int &Field) { return Number(u"MaxWortLen", 2, 9, 2, 15, Field); }
+    bool SpaceCount(int &Field) { return Number(u"Leerzeichen", 1, 3, 1, 3, Field); }
+    bool SpaceCountWithRandom(int &Field) { return Number(u"Leerzeichen", 2, 3, -1, 3, Field); }
+
+    bool SpaceRule(TLeerzeichen &Field)
+    {
+        QString V;
+        if (!Value(u"Leerzeichen", 3, V))
+            return false;
+        Field.SetData(V);
+        return true;
+    }
+
+    bool Trennzeichen(QString &Field, TDatensatzDynArray &List)
+    {
+        QString V;
+        if (!Value(u"Trennzeichen", -1, V))
+            return false;
+        SetTrennzeichen(V, Field, List);
+        return true;
+    }
+
+    bool Text(QString &Field)
+    {
+        QString V;
+        if (!Value(u"Text", -1, V))
+            return false;
+        Field = ConvertLineBreaks(V);
+        return true;
+    }
+
+    static void SetTrennzeichen(const QString &V, QString &Field, TDatensatzDynArray &List)
+    {
+        Field = V.isEmpty() ? QStringLiteral("%") : V;
+        List.clear();
+        for (QChar C : Field) {
+            TDatensatz D;
+            D.SetData(C);
+            List.append(D);
+        }
+    }
+
+    // Ends a record's chain of keys: the line was none of them.
+    bool Unknown() const
+    {
+        if (!FLine.isEmpty() && !FLine.startsWith(u'['))
+            LogAdd(QStringLiteral("Unbekannter Eintrag in Lektionsdatei: \"%1\"").arg(FLine));
+        return false;
+    }
+
+private:
+    // True when the line is this key's line; V then holds the value cut to
+    // Width (-1: the whole rest), trimmed.
+    bool Value(QStringView Key, int Width, QString &V)
+    {
+        if (!FLine.startsWith(Key) || FLine.size() <= Key.size() || FLine[Key.size()] != u'=')
+            return false;
+        const QString Rest = FLine.mid(Key.size() + 1);
+        V = TrimCtl(Width < 0 ? Rest : Rest.left(Width));
+        return true;
+    }
+
+    const QString &FLine;
+    QStringList *FNotes;
+};
+
+void Standard(TLeerzeichen &L) { L = TLeerzeichen::Create(ltAlways, 3); }
+
+// --- lists ---------------------------------------------------------------
+
+TDatensatzDynArray LoadList(TDaten &Daten, const QStringList &Names, TDatendateiTyp Typ)
+{
+    return Daten.FusioniereDatendateien(Names, TDatendateiTypSet{Typ});
+}
+
+// The distinct characters that are the whole braille form of a record, in
+// order. With StopAtLonger, the walk ends at the first record whose braille
+// form is not a single character.
+QString SingleCharacters(const TDatensatzDynArray &List, bool StopAtLonger, QString Result = QString())
+{
+    for (const TDatensatz &D : List) {
+        if (IsProgramClosing)
+            break;
+        if (D.Brl.size() != 1) {
+            if (StopAtLonger)
+                break;
+            continue;
+        }
+        if (!Result.contains(D.Brl[0]))
+            Result += D.Brl[0];
+    }
+    return Result;
+}
+
+bool OnlyKnown(const QString &Brl, const QString &Known)
+{
+    for (QChar C : Brl)
+        if (!Known.contains(C))
+            return false;
+    return true;
+}
+
+bool ContainsAny(const QString &Brl, const QString &Characters)
+{
+    for (QChar C : Characters)
+        if (Brl.contains(C))
+            return true;
+    return false;
+}
+
+struct TWordLists {
+    TDatensatzDynArray Alle;
+    TDatensatzDynArray Lernen;
+};
+
+// The words of the files that can be written with the known characters and
+// lie within the length bounds, and among them those with a learning
+// character.
+TWordLists SelectWords(TDaten &Daten, const QStringList &Woerterdateien, const TDatensatzDynArray &Lernzeichen,
+                       const TDatensatzDynArray &Gelerntzeichen, int MinWortLen, int MaxWortLen)
+{
+    TWordLists Result;
+    const TDatensatzDynArray Words = LoadList(Daten, Woerterdateien, dtWoerterliste);
+    const QString Known = SingleCharacters(Gelerntzeichen, false, SingleCharacters(Lernzeichen, false));
+    if (Known.isEmpty() || Words.isEmpty())
+        return Result;
+    for (const TDatensatz &W : Words) {
+        if (IsProgramClosing)
+            return Result;
+        if (W.Brl.size() >= MinWortLen && W.Brl.size() <= MaxWortLen && OnlyKnown(W.Brl, Known))
+            Result.Alle.append(W);
+    }
+    if (Lernzeichen.isEmpty()) {
+        Result.Lernen = Result.Alle;
+        return Result;
+    }
+    const QString Learning = SingleCharacters(Lernzeichen, true);
+    for (const TDatensatz &W : std::as_const(Result.Alle)) {
+        if (IsProgramClosing)
+            return Result;
+        if (ContainsAny(W.Brl, Learning))
+            Result.Lernen.append(W);
+    }
+    if (Result.Lernen.isEmpty())
+        Result.Lernen = Result.Alle;
+    return Result;
+}
+
+// A new position list of the characters that occur in the word.
+TZeichenInWortPos Positions(const QString &Brl, const QString &Characters)
+{
+    TZeichenInWortPos P;
+    for (QChar C : Characters) {
+        const qsizetype First = Brl.indexOf(C);
+        if (First >= 0)
+            P.Add(C, TZeichenInWortPos::CreateFlags(int(First) + 1, C, Brl));
+    }
+    return P;
+}
+
+TWordLists SelectWordsWithPositions(TDaten &Daten, const QStringList &Woerterdateien,
+                                    const TDatensatzDynArray &Lernzeichen, const TDatensatzDynArray &Gelerntzeichen,
+                                    int MinWortLen, int MaxWortLen)
+{
+    TWordLists Result;
+    const TDatensatzDynArray Words = LoadList(Daten, Woerterdateien, dtWoerterliste);
+    const QString Known = SingleCharacters(Gelerntzeichen, false, SingleCharacters(Lernzeichen, false));
+    if (Known.isEmpty() || Words.isEmpty())
+        return Result;
+    for (const TDatensatz &W : Words) {
+        if (IsProgramClosing)
+            return Result;
+        if (W.Brl.size() < MinWortLen || W.Brl.size() > MaxWortLen || !OnlyKnown(W.Brl, Known))
+            continue;
+        TDatensatz D = W;
+        D.FZeichenInWortPos = Positions(W.Brl, Known);
+        if (D.FZeichenInWortPos.Count() > 0)
+            Result.Alle.append(D);
+    }
+    if (Lernzeichen.isEmpty())
+        return Result;
+    const QString Learning = SingleCharacters(Lernzeichen, true);
+    for (const TDatensatz &W : std::as_const(Result.Alle)) {
+        if (IsProgramClosing)
+            return Result;
+        TDatensatz D = W;
+        D.FZeichenInWortPos = Positions(W.Brl, Learning);
+        if (D.FZeichenInWortPos.Count() > 0)
+            Result.Lernen.append(D);
+    }
+    return Result;
+}
+
+// Sentences with at least one learning character and no more unlearned
+// characters than learning ones (spaces not counted).
+TDatensatzDynArray SelectSentences(TDaten &Daten, const QStringList &Saetzedateien,
+                                   const TDatensatzDynArray &Lernzeichen)
+{
+    const TDatensatzDynArray Sentences = LoadList(Daten, Saetzedateien, dtSaetzeliste);
+    const QString Learning = SingleCharacters(Lernzeichen, false);
+    if (Learning.isEmpty() || Sentences.isEmpty())
+        return Sentences;
+    TDatensatzDynArray Result;
+    for (const TDatensatz &S : Sentences) {
+        if (IsProgramClosing)
+            break;
+        int KnownCount = 0;
+        int Unlearned = 0;
+        for (QChar C : S.Brl) {
+            if (C == u' ')
+                continue;
+            if (Learning.contains(C))
+                ++KnownCount;
+            else
+                ++Unlearned;
+        }
+        if (KnownCount > 0 && KnownCount >= Unlearned)
+            Result.append(S);
+    }
+    return Result;
+}
+
+} // namespace
+
+// --- the records ---------------------------------------------------------
+
+bool TAT_Text_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.Text(Text) || K.Unknown();
+}
+
+void TAT_Schnellkurs_Settings::SetStandard()
+{
+    Clear();
+    Lernzeichendateien = {QStringLiteral("Lernzeichen.txt")};
+    Datenzufall = false;
+    Wiederholungen = 1;
+}
+
+bool TAT_Schnellkurs_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Lernzeichendateien", Lernzeichendateien) || K.Bool(u"Datenzufall", Datenzufall)
+           || K.Wiederholungen(Wiederholungen) || K.Unknown();
+}
+
+void TAT_Schnellkurs_Settings::CreateLists(TDaten &Daten)
+{
+    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
+}
+
+void TAT_BuchstabenLernen_Settings::SetStandard()
+{
+    Clear();
+    Woerterdateien = {QStringLiteral("Woerterliste.txt")};
+    Datenzufall = true;
+    Leerzeichen = 3;
+    MaxWortAnzahl = 3;
+    MinWortLen = 2;
+    MaxWortLen = 9;
+    Wiederholungen = 1;
+}
+
+bool TAT_BuchstabenLernen_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Lernzeichendateien", Lernzeichendateien)
+           || K.FileList(u"Gelerntzeichendateien", Gelerntzeichendateien)
+           || K.FileList(u"Woerterdateien", Woerterdateien) || K.Bool(u"Datenzufall", Datenzufall)
+           || K.SpaceCount(Leerzeichen) || K.MaxCount(u"MaxWortAnzahl", MaxWortAnzahl)
+           || K.MinWortLen(MinWortLen) || K.MaxWortLen(MaxWortLen) || K.Wiederholungen(Wiederholungen)
+           || K.Unknown();
+}
+
+void TAT_BuchstabenLernen_Settings::CreateLists(TDaten &Daten)
+{
+    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
+    Gelerntzeichenliste = LoadList(Daten, Gelerntzeichendateien, dtLernzeichen);
+    TWordLists W = SelectWords(Daten, Woerterdateien, Lernzeichenliste, Gelerntzeichenliste, MinWortLen, MaxWortLen);
+    WoerterlisteAlle = std::move(W.Alle);
+    WoerterlisteLernen = std::move(W.Lernen);
+}
+
+void TAT_VerstecktesZeichen_Settings::SetStandard()
+{
+    Clear();
+    TKeyLine::SetTrennzeichen(QString(), Trennzeichen, Trennzeichenliste);
+    Standard(Leerzeichen);
+    MaxLernzeichenAnzahl = 3;
+    ZeigeNormaltext = false;
+    Wiederholungen = 1;
+    Zeitfaktor = 0;
+}
+
+bool TAT_VerstecktesZeichen_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Lernzeichendateien", Lernzeichendateien)
+           || K.Trennzeichen(Trennzeichen, Trennzeichenliste) || K.SpaceRule(Leerzeichen)
+           || K.MaxCount(u"MaxLernzeichenAnzahl", MaxLernzeichenAnzahl)
+           || K.Bool(u"ZeigeNormaltext", ZeigeNormaltext) || K.Wiederholungen(Wiederholungen)
+           || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_VerstecktesZeichen_Settings::CreateLists(TDaten &Daten)
+{
+    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
+}
+
+void TAT_VerstecktesWort_Settings::SetStandard()
+{
+    Clear();
+    Woerterdateien = {QStringLiteral("Woerterliste.txt")};
+    TKeyLine::SetTrennzeichen(QString(), Trennzeichen, Trennzeichenliste);
+    Sperrdruck = false;
+    Standard(Leerzeichen);
+    MaxWortAnzahl = 3;
+    MinWortLen = 2;
+    MaxWortLen = 9;
+    ZeigeNormaltext = false;
+    Wiederholungen = 1;
+    Zeitfaktor = 0;
+}
+
+bool TAT_VerstecktesWort_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Lernzeichendateien", Lernzeichendateien)
+           || K.FileList(u"Gelerntzeichendateien", Gelerntzeichendateien)
+           || K.FileList(u"Woerterdateien", Woerterdateien)
+           || K.Trennzeichen(Trennzeichen, Trennzeichenliste) || K.Bool(u"Sperrdruck", Sperrdruck)
+           || K.SpaceRule(Leerzeichen) || K.MaxCount(u"MaxWortAnzahl", MaxWortAnzahl)
+           || K.MinWortLen(MinWortLen) || K.MaxWortLen(MaxWortLen)
+           || K.Bool(u"ZeigeNormaltext", ZeigeNormaltext) || K.Wiederholungen(Wiederholungen)
+           || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_VerstecktesWort_Settings::CreateLists(TDaten &Daten)
+{
+    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
+    Gelerntzeichenliste = LoadList(Daten, Gelerntzeichendateien, dtLernzeichen);
+    TWordLists W = SelectWords(Daten, Woerterdateien, Lernzeichenliste, Gelerntzeichenliste, MinWortLen, MaxWortLen);
+    WoerterlisteAlle = std::move(W.Alle);
+    WoerterlisteLernen = std::move(W.Lernen);
+}
+
+void TAT_ZeichenFinden_Settings::SetStandard()
+{
+    Clear();
+    Standard(Leerzeichen);
+    MaxLernzeichenAnzahl = 3;
+    ZeigeNormaltext = false;
+    Wiederholungen = 1;
+    Zeitfaktor = 0;
+}
+
+bool TAT_ZeichenFinden_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Lernzeichendateien", Lernzeichendateien)
+           || K.FileList(u"Gelerntzeichendateien", Gelerntzeichendateien) || K.SpaceRule(Leerzeichen)
+           || K.MaxCount(u"MaxLernzeichenAnzahl", MaxLernzeichenAnzahl)
+           || K.Bool(u"ZeigeNormaltext", ZeigeNormaltext) || K.Wiederholungen(Wiederholungen)
+           || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_ZeichenFinden_Settings::CreateLists(TDaten &Daten)
+{
+    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
+    Gelerntzeichenliste = LoadList(Daten, Gelerntzeichendateien, dtLernzeichen);
+}
+
+void TAT_WortFinden_Settings::SetStandard()
+{
+    Clear();
+    Woerterdateien = {QStringLiteral("Woerterliste.txt")};
+    Sperrdruck = false;
+    Standard(Leerzeichen);
+    MaxWortAnzahl = 3;
+    MinWortLen = 2;
+    MaxWortLen = 9;
+    ZeigeNormaltext = false;
+    Wiederholungen = 1;
+    Zeitfaktor = 0;
+}
+
+bool TAT_WortFinden_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Lernzeichendateien", Lernzeichendateien)
+           || K.FileList(u"Gelerntzeichendateien", Gelerntzeichendateien)
+           || K.FileList(u"Woerterdateien", Woerterdateien) || K.Bool(u"Sperrdruck", Sperrdruck)
+           || K.SpaceRule(Leerzeichen) || K.MaxCount(u"MaxWortAnzahl", MaxWortAnzahl)
+           || K.MinWortLen(MinWortLen) || K.MaxWortLen(MaxWortLen)
+           || K.Bool(u"ZeigeNormaltext", ZeigeNormaltext) || K.Wiederholungen(Wiederholungen)
+           || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_WortFinden_Settings::CreateLists(TDaten &Daten)
+{
+    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
+    Gelerntzeichenliste = LoadList(Daten, Gelerntzeichendateien, dtLernzeichen);
+    TWordLists W = SelectWords(Daten, Woerterdateien, Lernzeichenliste, Gelerntzeichenliste, MinWortLen, MaxWortLen);
+    WoerterlisteAlle = std::move(W.Alle);
+    WoerterlisteLernen = std::move(W.Lernen);
+}
+
+void TAT_ZeichenInWortFinden_Settings::SetStandard()
+{
+    Clear();
+    Woerterdateien = {QStringLiteral("Woerterliste.txt")};
+    Leerzeichen = 3;
+    MaxWortAnzahl = 3;
+    MinWortLen = 2;
+    MaxWortLen = 9;
+    ZeigeNormaltext = false;
+    Wiederholungen = 1;
+    Zeitfaktor = 0;
+}
+
+bool TAT_ZeichenInWortFinden_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Lernzeichendateien", Lernzeichendateien)
+           || K.FileList(u"Gelerntzeichendateien", Gelerntzeichendateien)
+           || K.FileList(u"Woerterdateien", Woerterdateien) || K.SpaceCount(Leerzeichen)
+           || K.MaxCount(u"MaxWortAnzahl", MaxWortAnzahl) || K.MinWortLen(MinWortLen)
+           || K.MaxWortLen(MaxWortLen) || K.Bool(u"ZeigeNormaltext", ZeigeNormaltext)
+           || K.Wiederholungen(Wiederholungen) || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_ZeichenInWortFinden_Settings::CreateLists(TDaten &Daten)
+{
+    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
+    Gelerntzeichenliste = LoadList(Daten, Gelerntzeichendateien, dtLernzeichen);
+    TWordLists W = SelectWordsWithPositions(Daten, Woerterdateien, Lernzeichenliste, Gelerntzeichenliste, MinWortLen,
+                                            MaxWortLen);
+    WoerterlisteAlle = std::move(W.Alle);
+    WoerterlisteLernen = std::move(W.Lernen);
+}
+
+void TAT_FigurFinden_Settings::SetStandard()
+{
+    Clear();
+    Figurendateien = {QStringLiteral("Figurenliste.txt")};
+    Leerzeichen = 3;
+    MaxFigurAnzahl = 3;
+    Wiederholungen = 1;
+    Zeitfaktor = 0;
+}
+
+bool TAT_FigurFinden_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Figurendateien", Figurendateien) || K.SpaceCount(Leerzeichen)
+           || K.MaxCount(u"MaxFigurAnzahl", MaxFigurAnzahl) || K.Wiederholungen(Wiederholungen)
+           || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_FigurFinden_Settings::CreateLists(TDaten &Daten)
+{
+    Figurenliste = LoadList(Daten, Figurendateien, dtFigurenliste);
+}
+
+void TAT_Fehlersuche_Settings::SetStandard()
+{
+    Clear();
+    Fehlersuchedateien = {QStringLiteral("Fehlersuche.txt")};
+    Wiederholungen = 10;
+    Zeitfaktor = 0;
+}
+
+bool TAT_Fehlersuche_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Fehlersuchedateien", Fehlersuchedateien) || K.Wiederholungen(Wiederholungen)
+           || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_Fehlersuche_Settings::CreateLists(TDaten &Daten)
+{
+    Fehlersucheliste = LoadList(Daten, Fehlersuchedateien, dtFehlersuche);
+}
+
+void TAT_ZeichenLesen_Settings::SetStandard()
+{
+    Clear();
+    Lernzeichendateien = {QStringLiteral("Lernzeichen.txt")};
+    Leerzeichen = 3;
+    Wiederholungen = 1;
+    Zeitfaktor = 0;
+}
+
+bool TAT_ZeichenLesen_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Lernzeichendateien", Lernzeichendateien) || K.SpaceCountWithRandom(Leerzeichen)
+           || K.Wiederholungen(Wiederholungen) || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_ZeichenLesen_Settings::CreateLists(TDaten &Daten)
+{
+    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
+}
+
+void TAT_WortLesen_Settings::SetStandard()
+{
+    Clear();
+    Woerterdateien = {QStringLiteral("Woerterliste.txt")};
+    Sperrdruck = false;
+    Leerzeichen = 3;
+    MinWortLen = 2;
+    MaxWortLen = 9;
+    Wiederholungen = 1;
+    Zeitfaktor = 0;
+}
+
+bool TAT_WortLesen_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Lernzeichendateien", Lernzeichendateien)
+           || K.FileList(u"Gelerntzeichendateien", Gelerntzeichendateien)
+           || K.FileList(u"Woerterdateien", Woerterdateien) || K.Bool(u"Sperrdruck", Sperrdruck)
+           || K.SpaceCountWithRandom(Leerzeichen) || K.MinWortLen(MinWortLen) || K.MaxWortLen(MaxWortLen)
+           || K.Wiederholungen(Wiederholungen) || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_WortLesen_Settings::CreateLists(TDaten &Daten)
+{
+    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
+    Gelerntzeichenliste = LoadList(Daten, Gelerntzeichendateien, dtLernzeichen);
+    TWordLists W = SelectWords(Daten, Woerterdateien, Lernzeichenliste, Gelerntzeichenliste, MinWortLen, MaxWortLen);
+    WoerterlisteAlle = std::move(W.Alle);
+    WoerterlisteLernen = std::move(W.Lernen);
+}
+
+void TAT_SatzLesen_Settings::SetStandard()
+{
+    Clear();
+    Saetzedateien = {QStringLiteral("Saetzeliste.txt")};
+    CheckBraillezeilenbreite = false;
+    Wiederholungen = 1;
+    Zeitfaktor = 0;
+}
+
+bool TAT_SatzLesen_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Lernzeichendateien", Lernzeichendateien)
+           || K.FileList(u"Saetzedateien", Saetzedateien)
+           || K.Bool(u"CheckBraillezeilenbreite", CheckBraillezeilenbreite) || K.Wiederholungen(Wiederholungen)
+           || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_SatzLesen_Settings::CreateLists(TDaten &Daten)
+{
+    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
+    Saetzeliste = SelectSentences(Daten, Saetzedateien, Lernzeichenliste);
+}
+
+void TAT_ZeichenTippen_Settings::SetStandard()
+{
+    Clear();
+    MaxLernzeichenAnzahl = 3;
+    ZeigeNormaltext = true;
+    Wiederholungen = 1;
+    Zeitfaktor = 0;
+}
+
+bool TAT_ZeichenTippen_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Lernzeichendateien", Lernzeichendateien)
+           || K.MaxCount(u"MaxLernzeichenAnzahl", MaxLernzeichenAnzahl)
+           || K.Bool(u"ZeigeNormaltext", ZeigeNormaltext) || K.Wiederholungen(Wiederholungen)
+           || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_ZeichenTippen_Settings::CreateLists(TDaten &Daten)
+{
+    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
+}
+
+void TAT_WortTippen_Settings::SetStandard()
+{
+    Clear();
+    Woerterdateien = {QStringLiteral("Woerterliste.txt")};
+    MaxWortAnzahl = 3;
+    MinWortLen = 2;
+    MaxWortLen = 9;
+    ZeigeNormaltext = true;
+    Wiederholungen = 1;
+    Zeitfaktor = 0;
+}
+
+bool TAT_WortTippen_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Lernzeichendateien", Lernzeichendateien)
+           || K.FileList(u"Gelerntzeichendateien", Gelerntzeichendateien)
+           || K.FileList(u"Woerterdateien", Woerterdateien) || K.MaxCount(u"MaxWortAnzahl", MaxWortAnzahl)
+           || K.MinWortLen(MinWortLen) || K.MaxWortLen(MaxWortLen)
+           || K.Bool(u"ZeigeNormaltext", ZeigeNormaltext) || K.Wiederholungen(Wiederholungen)
+           || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_WortTippen_Settings::CreateLists(TDaten &Daten)
+{
+    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
+    Gelerntzeichenliste = LoadList(Daten, Gelerntzeichendateien, dtLernzeichen);
+    TWordLists W = SelectWords(Daten, Woerterdateien, Lernzeichenliste, Gelerntzeichenliste, MinWortLen, MaxWortLen);
+    WoerterlisteAlle = std::move(W.Alle);
+    WoerterlisteLernen = std::move(W.Lernen);
+}
+
+void TAT_SatzTippen_Settings::SetStandard()
+{
+    Clear();
+    Saetzedateien = {QStringLiteral("Saetzeliste.txt")};
+    CheckBraillezeilenbreite = false;
+    ZeigeNormaltext = true;
+    Wiederholungen = 1;
+    Zeitfaktor = 0;
+}
+
+bool TAT_SatzTippen_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Lernzeichendateien", Lernzeichendateien)
+           || K.FileList(u"Saetzedateien", Saetzedateien)
+           || K.Bool(u"CheckBraillezeilenbreite", CheckBraillezeilenbreite)
+           || K.Bool(u"ZeigeNormaltext", ZeigeNormaltext) || K.Wiederholungen(Wiederholungen)
+           || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_SatzTippen_Settings::CreateLists(TDaten &Daten)
+{
+    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
+    Saetzeliste = SelectSentences(Daten, Saetzedateien, Lernzeichenliste);
+}
+
+void TAT_Brueckenwoerter_Settings::SetStandard()
+{
+    Clear();
+    Brueckenwoerterdateien = {QStringLiteral("Brueckenwoerter.txt")};
+    Wiederholungen = 1;
+    Zeitfaktor = 0;
+}
+
+bool TAT_Brueckenwoerter_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Brueckenwoerterdateien", Brueckenwoerterdateien)
+           || K.Wiederholungen(Wiederholungen) || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_Brueckenwoerter_Settings::CreateLists(TDaten &Daten)
+{
+    Brueckenwoerterliste = LoadList(Daten, Brueckenwoerterdateien, dtBrueckenwoerter);
+}
+
+void TAT_Lueckentext_Settings::SetStandard()
+{
+    Clear();
+    Lueckentextdateien = {QStringLiteral("Lueckentext.txt")};
+    Wiederholungen = 1;
+    Zeitfaktor = 0;
+}
+
+bool TAT_Lueckentext_Settings::SetData(const QString &S, QStringList *Notes)
+{
+    TKeyLine K(S, Notes);
+    return K.FileList(u"Lueckentextdateien", Lueckentextdateien) || K.Wiederholungen(Wiederholungen)
+           || K.Zeitfaktor(Zeitfaktor) || K.Unknown();
+}
+
+void TAT_Lueckentext_Settings::CreateLists(TDaten &Daten)
+{
+    Lueckentextliste = LoadList(Daten, Lueckentextdateien, dtLueckentext);
+}
+
+// --- dispatch --------------------------------------------------------------
+
+namespace {
+template<typename T>
+concept HasLists = requires(T &Rec, TDaten &Daten) { Rec.CreateLists(Daten); };
+template<typename T>
+concept HasZeitfaktor = requires(const T &Rec) { Rec.Zeitfaktor; };
+template<typename T>
+concept HasWiederholungen = requires(const T &Rec) { Rec.Wiederholungen; };
+} // namespace
+
+void TAufgabenTypSettings::SetStandard()
+{
+    for (int T = atText; T <= atLueckentext; ++T)
+        Visit(TAufgabenTyp(T), [](auto &Rec) { Rec.SetStandard(); });
+}
+
+bool TAufgabenTypSettings::SetData(TAufgabenTyp Typ, const QString &S, QStringList *Notes)
+{
+    bool Taken = false;
+    Visit(Typ, [&](auto &Rec) { Taken = Rec.SetData(S, Notes); });
+    return Taken;
+}
+
+void TAufgabenTypSettings::CreateLists(TAufgabenTyp Typ, TDaten &Daten)
+{
+    Visit(Typ, [&Daten](auto &Rec) {
+        if constexpr (HasLists<std::decay_t<decltype(Rec)>>)
+            Rec.CreateLists(Daten);
+    });
+}
+
+int TAufgabenTypSettings::Wiederholungen(TAufgabenTyp Typ) const
+{
+    int Result = 1;
+    Visit(Typ, [&Result](const auto &Rec) {
+        if constexpr (HasWiederholungen<std::decay_t<decltype(Rec)>>)
+            Result = Rec.Wiederholungen;
+    });
+    return Result;
+}
+
+int TAufgabenTypSettings::Zeitfaktor(TAufgabenTyp Typ) const
+{
+    int Result = 0;
+    Visit(Typ, [&Result](const auto &Rec) {
+        if constexpr (HasZeitfaktor<std::decay_t<decltype(Rec)>>)
+            Result = Rec.Zeitfaktor;
+    });
+    return Result;
+}
