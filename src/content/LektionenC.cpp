@@ -56,7 +56,7 @@ void SortLektionen(TLektionendateiDynArray &List)
 TLektionendatei::TLektionendatei(QObject *AHnd, const TFileInfo &AFileInfo, TDaten *ADaten, QThreadPool *APool)
     : FLektionenWindowHandle(AHnd)
     , FDaten(ADaten)
-    , FPool(APool ? APool : QThreadPool::globalInstance())
+    , FPool(APool)
 {
     Clear();
     if (!AFileInfo.Name.isEmpty())
@@ -208,7 +208,10 @@ void TLektionendatei::StartCreateListsThread()
     // 0 while lists still wait to be built.
     FCreatingLists = true;
     SendMessage(FLektionenWindowHandle, WM_USER_LEKTIONEN, 0, 1);
-    FPool->start([this] { CreateListsThread(); });
+    if (FPool)
+        FPool->start([this] { CreateListsThread(); });
+    else
+        CreateListsThread();
 }
 
 void TLektionendatei::CreateListsThread()
@@ -263,7 +266,7 @@ TLektionen::~TLektionen()
 
 void TLektionen::WaitForLists()
 {
-    WaitHandlingEvents([this] { return FPool.activeThreadCount() == 0 && FPool.waitForDone(0); });
+    WaitHandlingEvents([this] { return FPool.waitForDone(0); });
 }
 
 void TLektionen::Clear()
@@ -312,7 +315,7 @@ bool TLektionen::LoadFiles(const QString &APath)
             Stopped = true;
             break;
         }
-        FList.push_back(std::make_unique<TLektionendatei>(Counter, Info, FDaten, &FPool));
+        FList.push_back(std::make_unique<TLektionendatei>(Counter, Info, FDaten, FListsInline ? nullptr : &FPool));
     }
     SendMessage(Counter, WM_USER_LEKTIONEN, 0, -1);
     if (Stopped)

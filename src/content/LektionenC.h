@@ -25,8 +25,8 @@ class TLektionendatei
 {
 public:
     // Reads the file when AFileInfo names one. AHnd receives the counting
-    // messages of the list work; the lists are built from ADaten on APool
-    // (the global pool when none is given).
+    // messages of the list work; the lists are built from ADaten on APool,
+    // or at once in the calling thread when APool is null.
     TLektionendatei(QObject *AHnd, const TFileInfo &AFileInfo, TDaten *ADaten, QThreadPool *APool = nullptr);
     // Waits for the lesson's list work.
     ~TLektionendatei();
@@ -139,6 +139,10 @@ public:
     void WaitForLists();
 
     QObject *LektionenWindowHandle() const { return FLektionenWindowHandle.get(); }
+    // Builds the lessons' lists while loading, in the loading thread, so that
+    // everything happens in file order (for tools that report what they
+    // find); normally they are built in the background.
+    void SetListsInline(bool Inline) { FListsInline = Inline; }
     QString Path() const { return FPath; }
 
     QString LastErrorString;
@@ -151,6 +155,7 @@ private:
     std::atomic<int> FLektionendateiCounterThread{0};
     std::unique_ptr<TLektionenCounter> FLektionenWindowHandle;
     QThreadPool FPool;
+    bool FListsInline = false;
     std::vector<std::unique_ptr<TLektionendatei>> FList;
     QString FPath;
 };
