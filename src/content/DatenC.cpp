@@ -173,6 +173,20 @@ void TDaten::Clear()
 {
     LastErrorString.clear();
     FList.clear();
+    FByName.clear();
+}
+
+void TDaten::RebuildIndex()
+{
+    FByName.clear();
+    for (const auto &D : FList)
+        FByName[D->FileInfo().Name.toCaseFolded()].append(D.get());
+}
+
+const QList<TDatendatei *> *TDaten::FilesNamed(const QString &AName) const
+{
+    const auto It = FByName.constFind(AName.toCaseFolded());
+    return It == FByName.cend() ? nullptr : &It.value();
 }
 
 TDatendatei *TDaten::Get(int Index) const
@@ -184,6 +198,7 @@ void TDaten::Put(int Index, TDatendatei *Value)
 {
     if (Index >= 0 && Index < Count())
         FList[size_t(Index)].reset(Value);
+    RebuildIndex();
 }
 
 bool TDaten::LoadFiles(const QString &APath)
@@ -197,38 +212,38 @@ bool TDaten::LoadFiles(const QString &APath)
     }
     LastErrorString.clear();
     FList.clear();
+    FByName.clear();
     if (Files->isEmpty())
         return false;
-    FList.reserve(size_t(Files->size()));
-    for (const TFileInfo &Info : *Files) {
-        if (IsProgramClosing)
-            return false;
-        FList.push_back(std::make_unique<TDatendatei>(FMainWindowHandle, Info));
-    }
+    std::vector<std::unique_ptr<TDatendatei>> Loaded(static_cast<size_t>(Files->size()));
+    LoadInParallel(Files->size(), [&](qsizetype I) {
+        Loaded[size_t(I)] = std::make_unique<TDatendatei>(FMainWindowHandle, Files->at(I));
+    });
+    FList.reserve(Loaded.size());
+    for (auto &D : Loaded)
+        if (D)
+            FList.push_back(std::move(D));
+    if (IsProgramClosing)
+        return false;
     Sort();
     return true;
 }
 
 void TDaten::Sort()
 {
-    if (IsProgramClosing || FList.size() < 2)
-        return;
-    std::stable_sort(FList.begin(), FList.end(),
-                     [](const auto &A, const auto &B) { return DatendateiLess(*A, *B); });
+    if (!IsProgramClosing && FList.size() >= 2)
+        std::stable_sort(FList.begin(), FList.end(),
+                         [](const auto &A, const auto &B) { return DatendateiLess(*A, *B); });
+    RebuildIndex();
 }
 
 TDatendatei *TDaten::FindDatendatei(const QString &AName) const
 {
     const QString Name = FileNamePart(AName);
-    if (Name.isEmpty())
+    if (Name.isEmpty() || IsProgramClosing)
         return nullptr;
-    for (const auto &D : FList) {
-        if (IsProgramClosing)
-            return nullptr;
-        if (SameText(D->FileInfo().Name, Name))
-            return D.get();
-    }
-    return nullptr;
+    const QList<TDatendatei *> *Named = FilesNamed(Name);
+    return Named ? Named->first() : nullptr;
 }
 
 TDatendateiDynArray TDaten::FindDatenWithTypSet(TDatendateiTypSet DatendateiTypSet, bool SortOn) const
@@ -248,27 +263,35 @@ TDatendateiDynArray TDaten::FindDatenWithTypSet(TDatendateiTypSet DatendateiTypS
     return Result;
 }
 
-TDatensatzDynArray TDaten::FusioniereDatendateien(const QStringList &FilesList, TDatendateiTypSet DatendateiTypSet)
+void TDaten::ForEachDatensatz(const QStringList &FilesList, TDatendateiTypSet DatendateiTypSet,
+                              const std::function<void(const TDatensatz &)> &Fn)
 {
-    TDatensatzDynArray Result;
     if (IsProgramClosing || FilesList.isEmpty() || DatendateiTypSet.IsEmpty())
-        return Result;
+        return;
     for (const QString &Name : FilesList) {
         if (IsProgramClosing)
-            return Result;
+            return;
         const TDatendatei *Found = nullptr;
-        for (const auto &D : FList)
-            if (DatendateiTypSet.Contains(D->Typ()) && SameText(D->FileInfo().Name, Name)) {
-                Found = D.get();
-                break;
-            }
+        if (const QList<TDatendatei *> *Named = FilesNamed(Name))
+            for (const TDatendatei *D : *Named)
+                if (DatendateiTypSet.Contains(D->Typ())) {
+                    Found = D;
+                    break;
+                }
         if (!Found) {
             SetLastError(
                 QStringLiteral("Die Datendatei \"%1\" konnte nicht in der Datenbank gefunden werden!").arg(Name));
             continue;
         }
-        Result += Found->List();
+        for (const TDatensatz &D : Found->List())
+            Fn(D);
     }
+}
+
+TDatensatzDynArray TDaten::FusioniereDatendateien(const QStringList &FilesList, TDatendateiTypSet DatendateiTypSet)
+{
+    TDatensatzDynArray Result;
+    ForEachDatensatz(FilesList, DatendateiTypSet, [&Result](const TDatensatz &D) { Result.append(D); });
     return Result;
 }
 

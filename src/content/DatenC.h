@@ -5,10 +5,12 @@
 #include "content/FilesHelperC.h"
 #include "content/TypenHelperC.h"
 
+#include <QHash>
 #include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -87,6 +89,11 @@ public:
     TDatendateiDynArray FindDatenWithTypSet(TDatendateiTypSet DatendateiTypSet, bool SortOn) const;
     // The records of the named files of these types, in the order named.
     TDatensatzDynArray FusioniereDatendateien(const QStringList &FilesList, TDatendateiTypSet DatendateiTypSet);
+    // Calls Fn with every record of the named files of these types, in the
+    // order FusioniereDatendateien gives them, without copying them; reports
+    // names without a file as it does.
+    void ForEachDatensatz(const QStringList &FilesList, TDatendateiTypSet DatendateiTypSet,
+                          const std::function<void(const TDatensatz &)> &Fn);
     // The same with the names in one string separated by " ^ ".
     TDatensatzDynArray FusioniereDatendateien(const QString &FilenamesString, TDatendateiTypSet DatendateiTypSet);
 
@@ -98,9 +105,13 @@ private:
     // Merges run on several lesson-list threads at once; each sets the
     // message under this lock.
     void SetLastError(const QString &Message);
+    // The data files with a name (case-folded), in list order.
+    void RebuildIndex();
+    const QList<TDatendatei *> *FilesNamed(const QString &AName) const;
 
     QObject *FMainWindowHandle;
     QMutex FErrorMutex;
     std::vector<std::unique_ptr<TDatendatei>> FList;
+    QHash<QString, QList<TDatendatei *>> FByName;
     QString FPath;
 };

@@ -3,10 +3,16 @@
 #include "content/PathsC.h"
 #include "content/TextFileC.h"
 
+#include "content/GlobalsC.h"
+#include "log/LogC.h"
+
 #include <QDir>
 #include <QSaveFile>
 #include <QThread>
 #include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 TFileInfo TFileInfo::Create(const QString &AFilename)
 {
@@ -116,6 +122,30 @@ std::optional<TFileInfoDynArray> ScanFolder(int Kind, const QString &Folder, QSt
         Result.append(Info);
     }
     return Result;
+}
+
+void LoadInParallel(qsizetype N, const std::function<void(qsizetype Index)> &Load)
+{
+    std::vector<QStringList> Messages(static_cast<size_t>(N));
+    std::atomic<qsizetype> Next{0};
+    auto Work = [&] {
+        TLogCollector Collect;
+        for (qsizetype I = Next++; I < N && !IsProgramClosing; I = Next++) {
+            Load(I);
+            Messages[size_t(I)] = Collect.Take();
+        }
+    };
+    // Small folders are not worth the threads.
+    const int Helpers = N >= 16 ? qBound(0, QThread::idealThreadCount() - 1, 3) : 0;
+    std::vector<std::thread> Threads;
+    for (int T = 0; T < Helpers; ++T)
+        Threads.emplace_back(Work);
+    Work();
+    for (std::thread &T : Threads)
+        T.join();
+    for (const QStringList &M : Messages)
+        for (const QString &Entry : M)
+            LogAdd(Entry);
 }
 
 void MakeFileWritable(const QString &FileName)

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // Identity of a content file.
@@ -50,6 +51,12 @@ constexpr int UserFileWriteAttempts = 100;
 // first.
 bool WriteFileWhole(const QString &FileName, const QByteArray &Data, int Attempts);
 void MakeFileWritable(const QString &FileName);
+
+// Runs Load(0) .. Load(N-1) on a few threads at once (the calling thread
+// among them) and returns when all have run or the program started closing.
+// What each call logs reaches the log afterwards in the order of the calls,
+// as if they had run one after the other.
+void LoadInParallel(qsizetype N, const std::function<void(qsizetype Index)> &Load);
 
 // Resolves a relative name, written with "/" or "\" and in any letter case,
 // inside Folder: each component matches an existing entry without regard to

@@ -207,7 +207,7 @@ void TLektionendatei::StartCreateListsThread()
     // Counted when queued, not when started, so that the count cannot reach
     // 0 while lists still wait to be built.
     FCreatingLists = true;
-    SendMessage(FLektionenWindowHandle, WM_USER_LEKTIONEN, 0, 1);
+    CountListWork(1);
     if (FPool)
         FPool->start([this] { CreateListsThread(); });
     else
@@ -218,8 +218,16 @@ void TLektionendatei::CreateListsThread()
 {
     if (!IsProgramClosing && FDaten)
         FSettings.CreateLists(FTyp, *FDaten);
-    SendMessage(FLektionenWindowHandle, WM_USER_LEKTIONEN, 0, -1);
+    CountListWork(-1);
     FCreatingLists = false;
+}
+
+void TLektionendatei::CountListWork(int Delta)
+{
+    if (auto *Counter = dynamic_cast<TLektionenCounter *>(FLektionenWindowHandle))
+        Counter->Count(Delta);
+    else
+        SendMessage(FLektionenWindowHandle, WM_USER_LEKTIONEN, 0, Delta);
 }
 
 // --- TLektionenCounter -------------------------------------------------------
@@ -235,18 +243,22 @@ bool TLektionenCounter::event(QEvent *E)
     if (E->type() != QEvent::Type(WM_USER_LEKTIONEN))
         return QObject::event(E);
     auto *M = static_cast<TMessageEvent *>(E);
-    if (IsProgramClosing) {
-        M->Result = 0;
-        return true;
-    }
-    const int Delta = int(M->LParam);
+    M->Result = Count(int(M->LParam));
+    return true;
+}
+
+int TLektionenCounter::Count(int Delta)
+{
+    if (IsProgramClosing)
+        return 0;
+    // The collection's loader holds one count while it creates lessons, so
+    // the count reaches 0 once, after the last lesson's lists.
     const int Now = FCounter.fetch_add(Delta) + Delta;
     if (Now == 0)
         SendMessage(FMainWindowHandle, WM_USER_STATUS, WM_USER_LEKTIONEN, 0);
     else if (Delta == 1 && Now == 1)
         SendMessage(FMainWindowHandle, WM_USER_STATUS, WM_USER_LEKTIONEN, 1);
-    M->Result = 1;
-    return true;
+    return 1;
 }
 
 // --- TLektionen --------------------------------------------------------------
@@ -306,19 +318,19 @@ bool TLektionen::LoadFiles(const QString &APath)
     FList.clear();
     if (Files->isEmpty())
         return false;
-    QObject *Counter = FLektionenWindowHandle.get();
-    SendMessage(Counter, WM_USER_LEKTIONEN, 0, 1);
-    bool Stopped = false;
-    FList.reserve(size_t(Files->size()));
-    for (const TFileInfo &Info : *Files) {
-        if (IsProgramClosing) {
-            Stopped = true;
-            break;
-        }
-        FList.push_back(std::make_unique<TLektionendatei>(Counter, Info, FDaten, FListsInline ? nullptr : &FPool));
-    }
-    SendMessage(Counter, WM_USER_LEKTIONEN, 0, -1);
-    if (Stopped)
+    TLektionenCounter *Counter = FLektionenWindowHandle.get();
+    Counter->Count(1);
+    std::vector<std::unique_ptr<TLektionendatei>> Loaded(static_cast<size_t>(Files->size()));
+    QThreadPool *Pool = FListsInline ? nullptr : &FPool;
+    LoadInParallel(Files->size(), [&](qsizetype I) {
+        Loaded[size_t(I)] = std::make_unique<TLektionendatei>(Counter, Files->at(I), FDaten, Pool);
+    });
+    FList.reserve(Loaded.size());
+    for (auto &L : Loaded)
+        if (L)
+            FList.push_back(std::move(L));
+    Counter->Count(-1);
+    if (IsProgramClosing)
         return false;
     Sort();
     return true;

@@ -68,6 +68,7 @@ public:
 private:
     void StartCreateListsThread();
     void CreateListsThread();
+    void CountListWork(int Delta);
 
     QObject *FLektionenWindowHandle;
     TDaten *FDaten;
@@ -89,13 +90,18 @@ private:
 
 using TLektionendateiDynArray = QList<TLektionendatei *>;
 
-// Counts the running list work of the lessons on the main thread and tells
-// the main window when the first starts and when the last has ended.
+// Counts the running list work of the lessons and tells the main window
+// when the first starts and when the last has ended. It takes the counting
+// message (WM_USER_LEKTIONEN, lParam +1 or -1) like any receiver; the
+// lessons of the collection call Count directly, from any thread, which
+// spares a round trip through the main thread for every lesson.
 class TLektionenCounter : public QObject
 {
 public:
     TLektionenCounter(QObject *AMainWindowHandle, std::atomic<int> &ACounter);
     bool event(QEvent *E) override;
+    // Adds Delta; 0 while the program is closing (nothing counted), else 1.
+    int Count(int Delta);
 
 private:
     QObject *FMainWindowHandle;

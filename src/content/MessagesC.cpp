@@ -3,6 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QThread>
+#include <QTimer>
 
 qintptr SendMessage(QObject *Receiver, int Msg, qintptr WParam, qintptr LParam)
 {
@@ -21,10 +22,17 @@ qintptr SendMessage(QObject *Receiver, int Msg, qintptr WParam, qintptr LParam)
 
 void WaitHandlingEvents(const std::function<bool()> &Done)
 {
-    const bool HasEvents = QAbstractEventDispatcher::instance(QThread::currentThread()) != nullptr;
-    while (!Done()) {
-        if (HasEvents)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
+    if (Done())
+        return;
+    if (!QAbstractEventDispatcher::instance(QThread::currentThread())) {
+        while (!Done())
+            QThread::msleep(1);
+        return;
     }
+    // Sleeps in the event loop: a message sent from another thread wakes it
+    // at once; the timer makes it look at Done() now and then.
+    QTimer Tick;
+    Tick.start(1);
+    while (!Done())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }

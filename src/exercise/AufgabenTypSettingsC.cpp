@@ -5,6 +5,8 @@
 #include "content/TextFileC.h"
 #include "log/LogC.h"
 
+#include <QHash>
+
 QString SectionName(TAufgabenTyp Typ)
 {
     // The task types' key strings double as their section names.
@@ -148,6 +150,31 @@ private:
 
 void Standard(TLeerzeichen &L) { L = TLeerzeichen::Create(ltAlways, 3); }
 
+// The standard file lists and the standard filler, made once and shared by
+// every lesson (every lesson sets all eighteen records to standard twice).
+QStringList DefaultFiles(QStringView Name)
+{
+    static QHash<QString, QStringList> Lists = [] {
+        QHash<QString, QStringList> L;
+        for (const char16_t *N : {u"Lernzeichen.txt", u"Woerterliste.txt", u"Figurenliste.txt", u"Fehlersuche.txt",
+                                  u"Saetzeliste.txt", u"Brueckenwoerter.txt", u"Lueckentext.txt"})
+            L.insert(QString::fromUtf16(N), QStringList{QString::fromUtf16(N)});
+        return L;
+    }();
+    return Lists.value(Name.toString());
+}
+
+void StandardTrennzeichen(QString &Field, TDatensatzDynArray &List)
+{
+    static const std::pair<QString, TDatensatzDynArray> Standard = [] {
+        std::pair<QString, TDatensatzDynArray> P;
+        TKeyLine::SetTrennzeichen(QString(), P.first, P.second);
+        return P;
+    }();
+    Field = Standard.first;
+    List = Standard.second;
+}
+
 // --- lists ---------------------------------------------------------------
 
 TDatensatzDynArray LoadList(TDaten &Daten, const QStringList &Names, TDatendateiTyp Typ)
@@ -174,21 +201,44 @@ QString SingleCharacters(const TDatensatzDynArray &List, bool StopAtLonger, QStr
     return Result;
 }
 
-bool OnlyKnown(const QString &Brl, const QString &Known)
+// A set of characters for the tests every word of a list goes through.
+class TCharSet
 {
-    for (QChar C : Brl)
-        if (!Known.contains(C))
-            return false;
-    return true;
-}
+public:
+    explicit TCharSet(const QString &Characters)
+    {
+        for (QChar C : Characters) {
+            if (C.unicode() < 256)
+                FLatin1[C.unicode() >> 6] |= quint64(1) << (C.unicode() & 63);
+            else
+                FOthers += C;
+        }
+    }
+    bool Contains(QChar C) const
+    {
+        if (C.unicode() < 256)
+            return (FLatin1[C.unicode() >> 6] >> (C.unicode() & 63)) & 1;
+        return FOthers.contains(C);
+    }
+    bool ContainsAll(const QString &S) const
+    {
+        for (QChar C : S)
+            if (!Contains(C))
+                return false;
+        return true;
+    }
+    bool ContainsAny(const QString &S) const
+    {
+        for (QChar C : S)
+            if (Contains(C))
+                return true;
+        return false;
+    }
 
-bool ContainsAny(const QString &Brl, const QString &Characters)
-{
-    for (QChar C : Characters)
-        if (Brl.contains(C))
-            return true;
-    return false;
-}
+private:
+    quint64 FLatin1[4] = {0, 0, 0, 0};
+    QString FOthers;
+};
 
 struct TWordLists {
     TDatensatzDynArray Alle;
@@ -202,25 +252,25 @@ TWordLists SelectWords(TDaten &Daten, const QStringList &Woerterdateien, const T
                        const TDatensatzDynArray &Gelerntzeichen, int MinWortLen, int MaxWortLen)
 {
     TWordLists Result;
-    const TDatensatzDynArray Words = LoadList(Daten, Woerterdateien, dtWoerterliste);
     const QString Known = SingleCharacters(Gelerntzeichen, false, SingleCharacters(Lernzeichen, false));
-    if (Known.isEmpty() || Words.isEmpty())
-        return Result;
-    for (const TDatensatz &W : Words) {
-        if (IsProgramClosing)
-            return Result;
-        if (W.Brl.size() >= MinWortLen && W.Brl.size() <= MaxWortLen && OnlyKnown(W.Brl, Known))
+    const TCharSet KnownSet(Known);
+    // Walks the word lists in place: only the words taken are copied.
+    Daten.ForEachDatensatz(Woerterdateien, {dtWoerterliste}, [&](const TDatensatz &W) {
+        if (!Known.isEmpty() && !IsProgramClosing && W.Brl.size() >= MinWortLen && W.Brl.size() <= MaxWortLen
+            && KnownSet.ContainsAll(W.Brl))
             Result.Alle.append(W);
-    }
+    });
+    if (Known.isEmpty() || IsProgramClosing)
+        return Result;
     if (Lernzeichen.isEmpty()) {
         Result.Lernen = Result.Alle;
         return Result;
     }
-    const QString Learning = SingleCharacters(Lernzeichen, true);
+    const TCharSet Learning(SingleCharacters(Lernzeichen, true));
     for (const TDatensatz &W : std::as_const(Result.Alle)) {
         if (IsProgramClosing)
             return Result;
-        if (ContainsAny(W.Brl, Learning))
+        if (Learning.ContainsAny(W.Brl))
             Result.Lernen.append(W);
     }
     if (Result.Lernen.isEmpty())
@@ -233,7 +283,7 @@ TZeichenInWortPos Positions(const QString &Brl, const QString &Characters)
 {
     TZeichenInWortPos P;
     for (QChar C : Characters) {
-        const qsizetype First = Brl.indexOf(C);
+        const qsizetype First = FindChar(Brl, C);
         if (First >= 0)
             P.Add(C, TZeichenInWortPos::CreateFlags(int(First) + 1, C, Brl));
     }
@@ -245,20 +295,19 @@ TWordLists SelectWordsWithPositions(TDaten &Daten, const QStringList &Woerterdat
                                     int MinWortLen, int MaxWortLen)
 {
     TWordLists Result;
-    const TDatensatzDynArray Words = LoadList(Daten, Woerterdateien, dtWoerterliste);
     const QString Known = SingleCharacters(Gelerntzeichen, false, SingleCharacters(Lernzeichen, false));
-    if (Known.isEmpty() || Words.isEmpty())
-        return Result;
-    for (const TDatensatz &W : Words) {
-        if (IsProgramClosing)
-            return Result;
-        if (W.Brl.size() < MinWortLen || W.Brl.size() > MaxWortLen || !OnlyKnown(W.Brl, Known))
-            continue;
+    const TCharSet KnownSet(Known);
+    Daten.ForEachDatensatz(Woerterdateien, {dtWoerterliste}, [&](const TDatensatz &W) {
+        if (Known.isEmpty() || IsProgramClosing || W.Brl.size() < MinWortLen || W.Brl.size() > MaxWortLen
+            || !KnownSet.ContainsAll(W.Brl))
+            return;
         TDatensatz D = W;
         D.FZeichenInWortPos = Positions(W.Brl, Known);
         if (D.FZeichenInWortPos.Count() > 0)
             Result.Alle.append(D);
-    }
+    });
+    if (Known.isEmpty() || IsProgramClosing)
+        return Result;
     if (Lernzeichen.isEmpty())
         return Result;
     const QString Learning = SingleCharacters(Lernzeichen, true);
@@ -279,9 +328,10 @@ TDatensatzDynArray SelectSentences(TDaten &Daten, const QStringList &Saetzedatei
                                    const TDatensatzDynArray &Lernzeichen)
 {
     const TDatensatzDynArray Sentences = LoadList(Daten, Saetzedateien, dtSaetzeliste);
-    const QString Learning = SingleCharacters(Lernzeichen, false);
-    if (Learning.isEmpty() || Sentences.isEmpty())
+    const QString LearningCharacters = SingleCharacters(Lernzeichen, false);
+    if (LearningCharacters.isEmpty() || Sentences.isEmpty())
         return Sentences;
+    const TCharSet Learning(LearningCharacters);
     TDatensatzDynArray Result;
     for (const TDatensatz &S : Sentences) {
         if (IsProgramClosing)
@@ -291,7 +341,7 @@ TDatensatzDynArray SelectSentences(TDaten &Daten, const QStringList &Saetzedatei
         for (QChar C : S.Brl) {
             if (C == u' ')
                 continue;
-            if (Learning.contains(C))
+            if (Learning.Contains(C))
                 ++KnownCount;
             else
                 ++Unlearned;
@@ -315,7 +365,7 @@ bool TAT_Text_Settings::SetData(const QString &S, QStringList *Notes)
 void TAT_Schnellkurs_Settings::SetStandard()
 {
     Clear();
-    Lernzeichendateien = {QStringLiteral("Lernzeichen.txt")};
+    Lernzeichendateien = DefaultFiles(u"Lernzeichen.txt");
     Datenzufall = false;
     Wiederholungen = 1;
 }
@@ -335,7 +385,7 @@ void TAT_Schnellkurs_Settings::CreateLists(TDaten &Daten)
 void TAT_BuchstabenLernen_Settings::SetStandard()
 {
     Clear();
-    Woerterdateien = {QStringLiteral("Woerterliste.txt")};
+    Woerterdateien = DefaultFiles(u"Woerterliste.txt");
     Datenzufall = true;
     Leerzeichen = 3;
     MaxWortAnzahl = 3;
@@ -367,7 +417,7 @@ void TAT_BuchstabenLernen_Settings::CreateLists(TDaten &Daten)
 void TAT_VerstecktesZeichen_Settings::SetStandard()
 {
     Clear();
-    TKeyLine::SetTrennzeichen(QString(), Trennzeichen, Trennzeichenliste);
+    StandardTrennzeichen(Trennzeichen, Trennzeichenliste);
     Standard(Leerzeichen);
     MaxLernzeichenAnzahl = 3;
     ZeigeNormaltext = false;
@@ -393,8 +443,8 @@ void TAT_VerstecktesZeichen_Settings::CreateLists(TDaten &Daten)
 void TAT_VerstecktesWort_Settings::SetStandard()
 {
     Clear();
-    Woerterdateien = {QStringLiteral("Woerterliste.txt")};
-    TKeyLine::SetTrennzeichen(QString(), Trennzeichen, Trennzeichenliste);
+    Woerterdateien = DefaultFiles(u"Woerterliste.txt");
+    StandardTrennzeichen(Trennzeichen, Trennzeichenliste);
     Sperrdruck = false;
     Standard(Leerzeichen);
     MaxWortAnzahl = 3;
@@ -456,7 +506,7 @@ void TAT_ZeichenFinden_Settings::CreateLists(TDaten &Daten)
 void TAT_WortFinden_Settings::SetStandard()
 {
     Clear();
-    Woerterdateien = {QStringLiteral("Woerterliste.txt")};
+    Woerterdateien = DefaultFiles(u"Woerterliste.txt");
     Sperrdruck = false;
     Standard(Leerzeichen);
     MaxWortAnzahl = 3;
@@ -491,7 +541,7 @@ void TAT_WortFinden_Settings::CreateLists(TDaten &Daten)
 void TAT_ZeichenInWortFinden_Settings::SetStandard()
 {
     Clear();
-    Woerterdateien = {QStringLiteral("Woerterliste.txt")};
+    Woerterdateien = DefaultFiles(u"Woerterliste.txt");
     Leerzeichen = 3;
     MaxWortAnzahl = 3;
     MinWortLen = 2;
@@ -525,7 +575,7 @@ void TAT_ZeichenInWortFinden_Settings::CreateLists(TDaten &Daten)
 void TAT_FigurFinden_Settings::SetStandard()
 {
     Clear();
-    Figurendateien = {QStringLiteral("Figurenliste.txt")};
+    Figurendateien = DefaultFiles(u"Figurenliste.txt");
     Leerzeichen = 3;
     MaxFigurAnzahl = 3;
     Wiederholungen = 1;
@@ -548,7 +598,7 @@ void TAT_FigurFinden_Settings::CreateLists(TDaten &Daten)
 void TAT_Fehlersuche_Settings::SetStandard()
 {
     Clear();
-    Fehlersuchedateien = {QStringLiteral("Fehlersuche.txt")};
+    Fehlersuchedateien = DefaultFiles(u"Fehlersuche.txt");
     Wiederholungen = 10;
     Zeitfaktor = 0;
 }
@@ -568,7 +618,7 @@ void TAT_Fehlersuche_Settings::CreateLists(TDaten &Daten)
 void TAT_ZeichenLesen_Settings::SetStandard()
 {
     Clear();
-    Lernzeichendateien = {QStringLiteral("Lernzeichen.txt")};
+    Lernzeichendateien = DefaultFiles(u"Lernzeichen.txt");
     Leerzeichen = 3;
     Wiederholungen = 1;
     Zeitfaktor = 0;
@@ -589,7 +639,7 @@ void TAT_ZeichenLesen_Settings::CreateLists(TDaten &Daten)
 void TAT_WortLesen_Settings::SetStandard()
 {
     Clear();
-    Woerterdateien = {QStringLiteral("Woerterliste.txt")};
+    Woerterdateien = DefaultFiles(u"Woerterliste.txt");
     Sperrdruck = false;
     Leerzeichen = 3;
     MinWortLen = 2;
@@ -620,7 +670,7 @@ void TAT_WortLesen_Settings::CreateLists(TDaten &Daten)
 void TAT_SatzLesen_Settings::SetStandard()
 {
     Clear();
-    Saetzedateien = {QStringLiteral("Saetzeliste.txt")};
+    Saetzedateien = DefaultFiles(u"Saetzeliste.txt");
     CheckBraillezeilenbreite = false;
     Wiederholungen = 1;
     Zeitfaktor = 0;
@@ -667,7 +717,7 @@ void TAT_ZeichenTippen_Settings::CreateLists(TDaten &Daten)
 void TAT_WortTippen_Settings::SetStandard()
 {
     Clear();
-    Woerterdateien = {QStringLiteral("Woerterliste.txt")};
+    Woerterdateien = DefaultFiles(u"Woerterliste.txt");
     MaxWortAnzahl = 3;
     MinWortLen = 2;
     MaxWortLen = 9;
@@ -699,7 +749,7 @@ void TAT_WortTippen_Settings::CreateLists(TDaten &Daten)
 void TAT_SatzTippen_Settings::SetStandard()
 {
     Clear();
-    Saetzedateien = {QStringLiteral("Saetzeliste.txt")};
+    Saetzedateien = DefaultFiles(u"Saetzeliste.txt");
     CheckBraillezeilenbreite = false;
     ZeigeNormaltext = true;
     Wiederholungen = 1;
@@ -725,7 +775,7 @@ void TAT_SatzTippen_Settings::CreateLists(TDaten &Daten)
 void TAT_Brueckenwoerter_Settings::SetStandard()
 {
     Clear();
-    Brueckenwoerterdateien = {QStringLiteral("Brueckenwoerter.txt")};
+    Brueckenwoerterdateien = DefaultFiles(u"Brueckenwoerter.txt");
     Wiederholungen = 1;
     Zeitfaktor = 0;
 }
@@ -745,7 +795,7 @@ void TAT_Brueckenwoerter_Settings::CreateLists(TDaten &Daten)
 void TAT_Lueckentext_Settings::SetStandard()
 {
     Clear();
-    Lueckentextdateien = {QStringLiteral("Lueckentext.txt")};
+    Lueckentextdateien = DefaultFiles(u"Lueckentext.txt");
     Wiederholungen = 1;
     Zeitfaktor = 0;
 }

@@ -9,6 +9,18 @@
 
 namespace {
 std::atomic<TLog *> TheLog{nullptr};
+thread_local TLogCollector *Collector = nullptr;
+} // namespace
+
+TLogCollector::TLogCollector()
+    : FPrevious(Collector)
+{
+    Collector = this;
+}
+
+TLogCollector::~TLogCollector()
+{
+    Collector = FPrevious;
 }
 
 void InstallLog(TLog *ALog) { TheLog.store(ALog); }
@@ -16,7 +28,9 @@ TLog *ProcessLog() { return TheLog.load(); }
 
 void LogAdd(const QString &LogStr)
 {
-    if (TLog *L = TheLog.load())
+    if (Collector)
+        Collector->Add(LogStr);
+    else if (TLog *L = TheLog.load())
         L->Add(LogStr);
 }
 

@@ -48,6 +48,26 @@ private:
     TTextEncoding FEncoding = TTextEncoding::Utf8Bom;
 };
 
+// While one exists on a thread, that thread's log entries are collected in
+// it instead of being added to the log: work spread over several threads
+// hands them on afterwards in the order a single thread would have made them.
+class TLogCollector
+{
+public:
+    TLogCollector();
+    ~TLogCollector();
+    TLogCollector(const TLogCollector &) = delete;
+    TLogCollector &operator=(const TLogCollector &) = delete;
+
+    void Add(const QString &LogStr) { FEntries.append(LogStr); }
+    // The entries collected so far, oldest first; the collector is then empty.
+    QStringList Take() { return std::exchange(FEntries, QStringList()); }
+
+private:
+    QStringList FEntries;
+    TLogCollector *FPrevious;
+};
+
 // The process-wide log, installed by its owner (the main window, a tool or a
 // test); null when none is installed.
 void InstallLog(TLog *ALog);
