@@ -1,9 +1,22 @@
 #include "content/MessagesC.h"
 
+#include "content/GlobalsC.h"
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QThread>
 #include <QTimer>
+
+bool TMainWindowHandle::event(QEvent *E)
+{
+    if (E->type() < QEvent::Type(WM_USER) || E->type() > QEvent::Type(WM_USER_ACTIVATE))
+        return QObject::event(E);
+    if (!IsProgramClosing && FMainWindow)
+        QCoreApplication::sendEvent(FMainWindow, E);
+    else
+        static_cast<TMessageEvent *>(E)->Result = 0;
+    return true;
+}
 
 qintptr SendMessage(QObject *Receiver, int Msg, qintptr WParam, qintptr LParam)
 {

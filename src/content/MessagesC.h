@@ -37,6 +37,23 @@ public:
     qintptr Result = 0;
 };
 
+// The receiver the background threads send to: lives on the main thread and
+// hands every message on to the main window until the program starts
+// closing; after that messages are answered with 0 and go nowhere.
+class TMainWindowHandle : public QObject
+{
+public:
+    explicit TMainWindowHandle(QObject *AMainWindow = nullptr)
+        : FMainWindow(AMainWindow)
+    {
+    }
+    void SetMainWindow(QObject *AMainWindow) { FMainWindow = AMainWindow; }
+    bool event(QEvent *E) override;
+
+private:
+    QObject *FMainWindow;
+};
+
 // Delivers a message synchronously: at once when the receiver lives in the
 // calling thread, otherwise through the receiver's event loop while the
 // caller waits. The receiver's thread must keep handling events whenever it
