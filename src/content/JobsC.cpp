@@ -45,27 +45,27 @@ void TJobs::WaitForJobs()
     FThreads.clear();
 }
 
-void TJobs::StartThread(void (TJobs::*Job)())
+void TJobs::StartThread(std::function<void()> Job)
 {
     std::lock_guard Lock(FThreadsMutex);
     // Threads that have ended are freed here rather than by themselves.
     std::erase_if(FThreads, [](const std::unique_ptr<QThread> &T) { return T->isFinished() && T->wait(0); });
-    FThreads.emplace_back(QThread::create([this, Job] { (this->*Job)(); }));
+    FThreads.emplace_back(QThread::create(std::move(Job)));
     FThreads.back()->start();
 }
 
 void TJobs::LoadFiles()
 {
     if (FStatus.load() != 1)
-        StartThread(&TJobs::LoadFilesThread);
+        StartThread([this, Generation = FBreakLoad.load()] { LoadFilesThread(Generation); });
 }
 
 void TJobs::ReloadFiles()
 {
     if (FStatus.load() == 2)
         return;
-    FBreakLoad = true;
-    StartThread(&TJobs::ReloadFilesThread);
+    ++FBreakLoad;
+    StartThread([this] { ReloadFilesThread(); });
 }
 
 void TJobs::BeginJob(int AStatus)
@@ -90,11 +90,12 @@ void TJobs::LoadBasics()
     FBasicsLoaded = true;
 }
 
-void TJobs::LoadFilesThread()
+void TJobs::LoadFilesThread(int Generation)
 {
+    auto Stop = [this, Generation] { return IsProgramClosing || FBreakLoad.load() != Generation; };
     // Wait until no other job holds the content, then claim it.
     while (true) {
-        if (IsProgramClosing || FBreakLoad)
+        if (Stop())
             return;
         int Free = 0;
         if (FStatus.compare_exchange_strong(Free, 1))
@@ -102,7 +103,6 @@ void TJobs::LoadFilesThread()
         QThread::msleep(10);
     }
     BeginJob(1);
-    auto Stop = [this] { return IsProgramClosing || FBreakLoad; };
 
     if (OnPrepareOutputs)
         OnPrepareOutputs();
@@ -161,7 +161,6 @@ void TJobs::ReloadFilesThread()
             break;
         QThread::msleep(10);
     }
-    FBreakLoad = false;
     BeginJob(2);
 
     // The initial load gave up before the table and the type lists: without

@@ -57,15 +57,18 @@ public:
     std::function<void()> OnCreateHelpPages;
 
 private:
-    void StartThread(void (TJobs::*Job)());
-    void LoadFilesThread();
+    void StartThread(std::function<void()> Job);
+    void LoadFilesThread(int Generation);
     void ReloadFilesThread();
     void LoadBasics();
     void BeginJob(int AStatus);
     void EndJob();
 
     QObject *FMainWindowHandle;
-    std::atomic<bool> FBreakLoad{false};
+    // Counts the reloads asked for. An initial load gives up as soon as a
+    // reload was asked for after it was started, even one that has already
+    // run by the time the initial load looks.
+    std::atomic<int> FBreakLoad{0};
     std::atomic<int> FStatus{0};
     std::atomic<bool> FBasicsLoaded{false};
     std::mutex FReloadMutex; // one reload works at a time
