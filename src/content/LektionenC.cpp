@@ -143,10 +143,13 @@ bool TLektionendatei::LoadFile(const TFileInfo &AFileInfo)
         const QString Line = TrimCtl(Lines[I]);
         if (Line.isEmpty() || Line.startsWith(u';'))
             continue;
+        const qsizetype NotesBefore = FHinweise.size();
         switch (State) {
         case psHeader:
             if (Line == u"[SETTINGS]")
                 State = psSettings;
+            else if (SectionOf(Line) != atNone)
+                FHinweise.append(QStringLiteral("der Abschnitt %1 steht vor [SETTINGS] und wird nicht gelesen").arg(Line));
             else if (Line.startsWith(u"Titel="))
                 FTitel = ValueAfter(Line, 6);
             else if (Line.startsWith(u"Typ="))
@@ -172,7 +175,15 @@ bool TLektionendatei::LoadFile(const TFileInfo &AFileInfo)
                 FScore = Ok ? qBound(0, Score, MaxScore) : 0;
                 if (Ok && FScore != Score)
                     FHinweise.append(QStringLiteral("\"%1\" liegt außerhalb von 0 bis %2, es gilt %3")
-                                         .arg(Line).arg(MaxScore).arg(FScore));
+                                         .arg(Line)
+                                         .arg(MaxScore)
+                                         .arg(FScore));
+                else if (!Ok && !Value.isEmpty())
+                    FHinweise.append(QStringLiteral("\"%1\" ist keine Zahl, es gilt 0").arg(Line));
+                else if (Ok && Value != ValueAfter(Line, 7))
+                    FHinweise.append(QStringLiteral("\"%1\" wird nur als \"%2\" gelesen, es gilt %3")
+                                         .arg(Line, Value)
+                                         .arg(FScore));
             }
             break;
         case psSection:
@@ -183,14 +194,21 @@ bool TLektionendatei::LoadFile(const TFileInfo &AFileInfo)
             } else {
                 // Records log unknown lines themselves; catalogue types have
                 // no record and ignore their lines.
-                FSettings.SetData(Section, Line, &FHinweise);
+                if (!FSettings.SetData(Section, Line, &FHinweise) && Section <= atLueckentext)
+                    FHinweise.append(QStringLiteral("unbekannter Eintrag \"%1\"").arg(Line));
             }
             break;
         case psNoSection:
             if (Line == u"[HEADER]")
                 State = psHeader;
+            else
+                FHinweise.append(QStringLiteral("\"%1\" steht nach einem unbekannten Abschnitt und wird nicht gelesen")
+                                     .arg(Line));
             break;
         }
+        // Remarks name the line they are about.
+        for (qsizetype N = NotesBefore; N < FHinweise.size(); ++N)
+            FHinweise[N] = QStringLiteral("Zeile %1: %2").arg(I + 1).arg(FHinweise[N]);
     }
     if (FTitel.isEmpty())
         FTitel = QStringLiteral("-");
@@ -353,16 +371,26 @@ TLektionendatei *TLektionen::FindLektionendatei(const QString &Filename) const
     return nullptr;
 }
 
+namespace {
+// Area names written on Windows use backslashes.
+QString AreaFolder(const QString &Bereich)
+{
+    QString Name = Bereich;
+    Name.replace(u'\\', u'/');
+    return IncludeTrailingPathDelimiter(Name);
+}
+} // namespace
+
 TLektionendatei *TLektionen::FindLektionendatei(const QString &Bereich, const QString &Filename) const
 {
     if (Bereich.isEmpty())
         return nullptr;
-    return FindLektionendatei(LernmaterialFolder() + IncludeTrailingPathDelimiter(Bereich) + Filename);
+    return FindLektionendatei(LernmaterialFolder() + AreaFolder(Bereich) + Filename);
 }
 
 TLektionendateiDynArray TLektionen::FindLektionenWithBereich(const QString &ABereich, bool SortOn) const
 {
-    return FindLektionenWithPath(LernmaterialFolder() + ABereich + u'/', SortOn);
+    return FindLektionenWithPath(LernmaterialFolder() + AreaFolder(ABereich), SortOn);
 }
 
 TLektionendateiDynArray TLektionen::FindLektionenWithPath(const QString &APath, bool SortOn) const

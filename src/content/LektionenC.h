@@ -55,8 +55,9 @@ public:
     bool Checked() const { return FChecked; }
     const TAufgabenTypSettings &Settings() const { return FSettings; }
     TAufgabenTypSettings &Settings() { return FSettings; }
-    // Remarks on values that were cut, clamped or defaulted while reading,
-    // for people who write lessons.
+    // Remarks for people who write lessons, each naming its line: values
+    // that were cut, clamped or defaulted, unknown entries, lines that are
+    // not read because of where they stand.
     const QStringList &Hinweise() const { return FHinweise; }
     // True between the start and the end of the lesson's list work.
     bool IsCreatingLists() const { return FCreatingLists.load(); }

@@ -92,6 +92,8 @@ public:
         if (!Value(u"Leerzeichen", 3, V))
             return false;
         Field.SetData(V);
+        if (FNotes && TrimCtl(FLine.mid(12)) != V)
+            FNotes->append(QStringLiteral("\"%1\" wird nur als \"%2\" gelesen").arg(FLine, V));
         return true;
     }
 

@@ -18,13 +18,59 @@
 namespace {
 
 // Moves what the loaders logged since the last call into the reports, oldest
-// first, without the time stamp.
+// first, without the time stamp. Messages about lessons that the checker
+// reports itself with the lesson's file and line are left out.
 void TakeLog(TLog &Log, QStringList &Reports)
 {
+    static const QStringList Restated = {QStringLiteral("Unbekannter Eintrag in Lektionsdatei: "),
+                                         QStringLiteral(" konnte nicht in der Datenbank gefunden werden!")};
     const QStringList Entries = Log.Strings();
-    for (qsizetype I = Entries.size() - 1; I >= 0; --I)
-        Reports.append(Entries[I].mid(16));
+    for (qsizetype I = Entries.size() - 1; I >= 0; --I) {
+        const QString Message = Entries[I].mid(16);
+        if (!Message.startsWith(Restated[0]) && !Message.endsWith(Restated[1]))
+            Reports.append(Message);
+    }
     Log.Clear();
+}
+
+// The data files a lesson names, with the kind each list must be.
+template<typename R>
+void AddFileLists(const R &Rec, QList<std::pair<QStringList, TDatendateiTyp>> &Lists)
+{
+    if constexpr (requires { Rec.Lernzeichendateien; })
+        Lists.append({Rec.Lernzeichendateien, dtLernzeichen});
+    if constexpr (requires { Rec.Gelerntzeichendateien; })
+        Lists.append({Rec.Gelerntzeichendateien, dtLernzeichen});
+    if constexpr (requires { Rec.Woerterdateien; })
+        Lists.append({Rec.Woerterdateien, dtWoerterliste});
+    if constexpr (requires { Rec.Saetzedateien; })
+        Lists.append({Rec.Saetzedateien, dtSaetzeliste});
+    if constexpr (requires { Rec.Figurendateien; })
+        Lists.append({Rec.Figurendateien, dtFigurenliste});
+    if constexpr (requires { Rec.Fehlersuchedateien; })
+        Lists.append({Rec.Fehlersuchedateien, dtFehlersuche});
+    if constexpr (requires { Rec.Brueckenwoerterdateien; })
+        Lists.append({Rec.Brueckenwoerterdateien, dtBrueckenwoerter});
+    if constexpr (requires { Rec.Lueckentextdateien; })
+        Lists.append({Rec.Lueckentextdateien, dtLueckentext});
+}
+
+void CheckNamedFiles(const TLektionendatei &L, const TDaten &Daten, QStringList &Reports)
+{
+    QList<std::pair<QStringList, TDatendateiTyp>> Lists;
+    L.Settings().Visit(L.Typ(), [&Lists](const auto &Rec) { AddFileLists(Rec, Lists); });
+    for (const auto &[Names, Typ] : Lists)
+        for (const QString &Name : Names) {
+            const TDatendatei *D = Daten.FindDatendatei(Name);
+            if (!D || !SameText(D->FileInfo().Name, Name))
+                Reports.append(QStringLiteral("Die Lektionendatei \"%1\" nennt die Datendatei \"%2\", die es in der "
+                                              "Datenbank nicht gibt.")
+                                   .arg(L.FileInfo().GetFilename(), Name));
+            else if (D->Typ() != Typ)
+                Reports.append(QStringLiteral("Die Lektionendatei \"%1\" nennt die Datendatei \"%2\" vom Typ %3, "
+                                              "erwartet wird %4.")
+                                   .arg(L.FileInfo().GetFilename(), Name, D->GetTypString(), DatendateiTypKey(Typ)));
+        }
 }
 
 // The list an exercise of a task type is drawn from; empty means the lesson
@@ -140,7 +186,8 @@ void CheckRecords(const TDaten &Daten, const TBrlUniChar &Table, QStringList &Re
     }
 }
 
-void CheckLessons(const TLektionen &Lektionen, QStringList &Reports, std::map<int, int> &ByType)
+void CheckLessons(const TLektionen &Lektionen, const TDaten &Daten, QStringList &Reports,
+                  std::map<int, int> &ByType)
 {
     for (int I = 0; I < Lektionen.Count(); ++I) {
         const TLektionendatei *L = Lektionen.Get(I);
@@ -149,7 +196,8 @@ void CheckLessons(const TLektionen &Lektionen, QStringList &Reports, std::map<in
             continue; // a file that could not be read, reported by the loader
         ++ByType[L->Typ()];
         for (const QString &H : L->Hinweise())
-            Reports.append(QStringLiteral("Die Lektionendatei \"%1\": %2").arg(File, H));
+            Reports.append(QStringLiteral("Die Lektionendatei \"%1\", %2").arg(File, H));
+        CheckNamedFiles(*L, Daten, Reports);
         if (L->Typ() >= at1A) {
             Reports.append(QStringLiteral("Die Lektionendatei \"%1\" hat den Aufgabentyp %2, zu dem es noch keine "
                                           "Übung gibt.")
@@ -228,7 +276,7 @@ TCheckResult CheckProgramFolder(const TCheckOptions &Options)
         TakeLog(Log, Result.Reports);
 
         CheckRecords(Daten, Table, Result.Reports);
-        CheckLessons(Lektionen, Result.Reports, ByType);
+        CheckLessons(Lektionen, Daten, Result.Reports, ByType);
         for (int I = 0; I < Bereiche.Count(); ++I)
             if (Bereiche.Get(I).Lektionen.isEmpty())
                 Result.Reports.append(QStringLiteral("Der Bereich \"%1\" (%2) enthält keine Lektion.")
