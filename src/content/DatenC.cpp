@@ -298,7 +298,7 @@ TDatensatzDynArray TDaten::FusioniereDatendateien(const QStringList &FilesList, 
 void TDaten::SetLastError(const QString &Message)
 {
     {
-        QMutexLocker Lock(&FErrorMutex);
+        std::lock_guard Lock(FErrorMutex);
         LastErrorString = Message;
     }
     LogAdd(Message);

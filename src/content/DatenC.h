@@ -6,7 +6,7 @@
 #include "content/TypenHelperC.h"
 
 #include <QHash>
-#include <QMutex>
+#include <mutex>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -110,7 +110,7 @@ private:
     const QList<TDatendatei *> *FilesNamed(const QString &AName) const;
 
     QObject *FMainWindowHandle;
-    QMutex FErrorMutex;
+    std::mutex FErrorMutex;
     std::vector<std::unique_ptr<TDatendatei>> FList;
     QHash<QString, QList<TDatendatei *>> FByName;
     QString FPath;

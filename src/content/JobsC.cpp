@@ -29,9 +29,9 @@ TJobs::~TJobs()
 
 bool TJobs::IsRunning() const
 {
-    std::lock_guard Lock(const_cast<std::mutex &>(FThreadsMutex));
+    std::lock_guard Lock(FThreadsMutex);
     for (const auto &T : FThreads)
-        if (!T->isFinished())
+        if (!T->Done)
             return true;
     return false;
 }
@@ -41,17 +41,27 @@ void TJobs::WaitForJobs()
     WaitHandlingEvents([this] { return !IsRunning(); });
     std::lock_guard Lock(FThreadsMutex);
     for (const auto &T : FThreads)
-        T->wait();
+        T->Thread.join();
     FThreads.clear();
 }
 
 void TJobs::StartThread(std::function<void()> Job)
 {
     std::lock_guard Lock(FThreadsMutex);
-    // Threads that have ended are freed here rather than by themselves.
-    std::erase_if(FThreads, [](const std::unique_ptr<QThread> &T) { return T->isFinished() && T->wait(0); });
-    FThreads.emplace_back(QThread::create(std::move(Job)));
-    FThreads.back()->start();
+    // Threads that have ended are joined here rather than by themselves.
+    std::erase_if(FThreads, [](const std::unique_ptr<TJobThread> &T) {
+        if (!T->Done)
+            return false;
+        T->Thread.join();
+        return true;
+    });
+    auto T = std::make_unique<TJobThread>();
+    TJobThread *Raw = T.get();
+    Raw->Thread = std::thread([Raw, Job = std::move(Job)] {
+        Job();
+        Raw->Done = true;
+    });
+    FThreads.push_back(std::move(T));
 }
 
 void TJobs::LoadFiles()
@@ -100,7 +110,7 @@ void TJobs::LoadFilesThread(int Generation)
         int Free = 0;
         if (FStatus.compare_exchange_strong(Free, 1))
             break;
-        QThread::msleep(10);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     BeginJob(1);
 
@@ -151,7 +161,7 @@ void TJobs::ReloadFilesThread()
     while (!Serial.try_lock()) {
         if (IsProgramClosing)
             return;
-        QThread::msleep(10);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     while (true) {
         if (IsProgramClosing)
@@ -159,7 +169,7 @@ void TJobs::ReloadFilesThread()
         int Free = 0;
         if (FStatus.compare_exchange_strong(Free, 2))
             break;
-        QThread::msleep(10);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     BeginJob(2);
 

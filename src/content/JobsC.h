@@ -7,7 +7,7 @@
 #include "content/SammellektionenC.h"
 
 #include <QObject>
-#include <QThread>
+#include <thread>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -72,8 +72,12 @@ private:
     std::atomic<int> FStatus{0};
     std::atomic<bool> FBasicsLoaded{false};
     std::mutex FReloadMutex; // one reload works at a time
-    std::mutex FThreadsMutex;
-    std::vector<std::unique_ptr<QThread>> FThreads;
+    struct TJobThread {
+        std::thread Thread;
+        std::atomic<bool> Done{false};
+    };
+    mutable std::mutex FThreadsMutex;
+    std::vector<std::unique_ptr<TJobThread>> FThreads;
 
     std::unique_ptr<TDaten> FDaten;
     std::unique_ptr<TLektionen> FLektionen;

@@ -8,6 +8,7 @@
 #include "log/LogC.h"
 
 #include <QFileInfo>
+#include <QThread>
 #include <algorithm>
 
 namespace {
@@ -53,7 +54,7 @@ void SortLektionen(TLektionendateiDynArray &List)
 
 // --- TLektionendatei ---------------------------------------------------------
 
-TLektionendatei::TLektionendatei(QObject *AHnd, const TFileInfo &AFileInfo, TDaten *ADaten, QThreadPool *APool)
+TLektionendatei::TLektionendatei(QObject *AHnd, const TFileInfo &AFileInfo, TDaten *ADaten, TWorkQueue *APool)
     : FLektionenWindowHandle(AHnd)
     , FDaten(ADaten)
     , FPool(APool)
@@ -227,7 +228,7 @@ void TLektionendatei::StartCreateListsThread()
     FCreatingLists = true;
     CountListWork(1);
     if (FPool)
-        FPool->start([this] { CreateListsThread(); });
+        FPool->Start([this] { CreateListsThread(); });
     else
         CreateListsThread();
 }
@@ -285,8 +286,8 @@ TLektionen::TLektionen(QObject *AHnd, TDaten *ADaten)
     : FMainWindowHandle(AHnd)
     , FDaten(ADaten)
     , FLektionenWindowHandle(std::make_unique<TLektionenCounter>(AHnd, FLektionendateiCounterThread))
+    , FPool(qMax(2, QThread::idealThreadCount()))
 {
-    FPool.setMaxThreadCount(qMax(2, QThread::idealThreadCount()));
 }
 
 TLektionen::~TLektionen()
@@ -296,7 +297,7 @@ TLektionen::~TLektionen()
 
 void TLektionen::WaitForLists()
 {
-    WaitHandlingEvents([this] { return FPool.waitForDone(0); });
+    WaitHandlingEvents([this] { return FPool.IsIdle(); });
 }
 
 void TLektionen::Clear()
@@ -339,7 +340,7 @@ bool TLektionen::LoadFiles(const QString &APath)
     TLektionenCounter *Counter = FLektionenWindowHandle.get();
     Counter->Count(1);
     std::vector<std::unique_ptr<TLektionendatei>> Loaded(static_cast<size_t>(Files->size()));
-    QThreadPool *Pool = FListsInline ? nullptr : &FPool;
+    TWorkQueue *Pool = FListsInline ? nullptr : &FPool;
     LoadInParallel(Files->size(), [&](qsizetype I) {
         Loaded[size_t(I)] = std::make_unique<TLektionendatei>(Counter, Files->at(I), FDaten, Pool);
     });

@@ -3,13 +3,13 @@
 #include "content/EnumSetC.h"
 #include "content/FilesHelperC.h"
 #include "content/TypenHelperC.h"
+#include "content/WorkQueueC.h"
 #include "exercise/AufgabenTypSettingsC.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QThreadPool>
 #include <atomic>
 #include <memory>
 #include <vector>
@@ -27,7 +27,7 @@ public:
     // Reads the file when AFileInfo names one. AHnd receives the counting
     // messages of the list work; the lists are built from ADaten on APool,
     // or at once in the calling thread when APool is null.
-    TLektionendatei(QObject *AHnd, const TFileInfo &AFileInfo, TDaten *ADaten, QThreadPool *APool = nullptr);
+    TLektionendatei(QObject *AHnd, const TFileInfo &AFileInfo, TDaten *ADaten, TWorkQueue *APool = nullptr);
     // Waits for the lesson's list work.
     ~TLektionendatei();
 
@@ -73,7 +73,7 @@ private:
 
     QObject *FLektionenWindowHandle;
     TDaten *FDaten;
-    QThreadPool *FPool;
+    TWorkQueue *FPool;
     std::atomic<bool> FCreatingLists{false};
     bool FChanged = false;
     bool FChecked = false;
@@ -161,7 +161,7 @@ private:
     TDaten *FDaten;
     std::atomic<int> FLektionendateiCounterThread{0};
     std::unique_ptr<TLektionenCounter> FLektionenWindowHandle;
-    QThreadPool FPool;
+    TWorkQueue FPool;
     bool FListsInline = false;
     std::vector<std::unique_ptr<TLektionendatei>> FList;
     QString FPath;

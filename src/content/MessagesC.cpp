@@ -7,6 +7,9 @@
 #include <QThread>
 #include <QTimer>
 
+#include <condition_variable>
+#include <mutex>
+
 bool TMainWindowHandle::event(QEvent *E)
 {
     if (E->type() < QEvent::Type(WM_USER) || E->type() > QEvent::Type(WM_USER_ACTIVATE))
@@ -25,11 +28,29 @@ qintptr SendMessage(QObject *Receiver, int Msg, qintptr WParam, qintptr LParam)
     TMessageEvent Event(Msg, WParam, LParam);
     if (Receiver->thread() == QThread::currentThread()) {
         QCoreApplication::sendEvent(Receiver, &Event);
-    } else {
-        QMetaObject::invokeMethod(
-            Receiver, [Receiver, &Event] { QCoreApplication::sendEvent(Receiver, &Event); },
-            Qt::BlockingQueuedConnection);
+        return Event.Result;
     }
+    // Posted to the receiver's thread; the sender waits until it was
+    // handled. The hand-over goes through a standard mutex both ways, so that
+    // race checkers see it.
+    struct THandOver {
+        std::mutex Mutex;
+        std::condition_variable Handled;
+        bool Done = false;
+    } H;
+    { std::lock_guard Lock(H.Mutex); }
+    QMetaObject::invokeMethod(
+        Receiver,
+        [Receiver, &Event, &H] {
+            { std::lock_guard Lock(H.Mutex); }
+            QCoreApplication::sendEvent(Receiver, &Event);
+            std::lock_guard Lock(H.Mutex);
+            H.Done = true;
+            H.Handled.notify_one();
+        },
+        Qt::QueuedConnection);
+    std::unique_lock Lock(H.Mutex);
+    H.Handled.wait(Lock, [&H] { return H.Done; });
     return Event.Result;
 }
 

@@ -1,10 +1,10 @@
 #include "content/RandomC.h"
 
-#include <QMutex>
+#include <mutex>
 #include <QRandomGenerator>
 
 namespace {
-QMutex RandomMutex;
+std::mutex RandomMutex;
 QRandomGenerator MakeGenerator(quint64 Seed)
 {
     const quint32 Words[2] = {quint32(Seed), quint32(Seed >> 32)};
@@ -19,13 +19,13 @@ QRandomGenerator &Generator()
 
 void Randomize()
 {
-    QMutexLocker Lock(&RandomMutex);
+    std::lock_guard Lock(RandomMutex);
     Generator() = MakeGenerator(QRandomGenerator::system()->generate64());
 }
 
 void RandSeed(quint64 Seed)
 {
-    QMutexLocker Lock(&RandomMutex);
+    std::lock_guard Lock(RandomMutex);
     Generator() = MakeGenerator(Seed);
 }
 
@@ -33,6 +33,6 @@ int Random(int N)
 {
     if (N <= 1)
         return 0;
-    QMutexLocker Lock(&RandomMutex);
+    std::lock_guard Lock(RandomMutex);
     return int(Generator().bounded(quint32(N)));
 }

@@ -55,7 +55,7 @@ TLog::~TLog()
 
 void TLog::ReadFile()
 {
-    QMutexLocker Lock(&FMutex);
+    std::lock_guard Lock(FMutex);
     FList.clear();
     QFile F(FFilename);
     if (!F.exists() || !F.open(QIODevice::ReadOnly))
@@ -72,7 +72,7 @@ void TLog::Add(const QString &LogStr)
 {
     const QString Stamp = QDateTime::currentDateTime().toString(QStringLiteral("yy-MM-dd hh:mm"));
     const QString Entry = QStringLiteral("%1: %2").arg(Stamp, LogStr);
-    QMutexLocker Lock(&FMutex);
+    std::lock_guard Lock(FMutex);
     FList.prepend(Entry);
 }
 
@@ -83,7 +83,7 @@ bool TLog::SaveFile()
     QStringList Entries;
     TTextEncoding Encoding;
     {
-        QMutexLocker Lock(&FMutex);
+        std::lock_guard Lock(FMutex);
         while (FList.size() > MaxEntries)
             FList.removeLast();
         Entries = FList;
@@ -100,24 +100,24 @@ bool TLog::SaveFile()
 
 void TLog::Clear()
 {
-    QMutexLocker Lock(&FMutex);
+    std::lock_guard Lock(FMutex);
     FList.clear();
 }
 
 int TLog::Count() const
 {
-    QMutexLocker Lock(&FMutex);
+    std::lock_guard Lock(FMutex);
     return int(FList.size());
 }
 
 QString TLog::Get(int Index) const
 {
-    QMutexLocker Lock(&FMutex);
+    std::lock_guard Lock(FMutex);
     return Index >= 0 && Index < FList.size() ? FList.at(Index) : QString();
 }
 
 QStringList TLog::Strings() const
 {
-    QMutexLocker Lock(&FMutex);
+    std::lock_guard Lock(FMutex);
     return FList;
 }

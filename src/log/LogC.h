@@ -2,7 +2,7 @@
 
 #include "content/TextFileC.h"
 
-#include <QMutex>
+#include <mutex>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -43,7 +43,7 @@ private:
 
     QObject *FMainWindowHandle;
     QString FFilename;
-    mutable QMutex FMutex;
+    mutable std::mutex FMutex;
     QStringList FList;
     TTextEncoding FEncoding = TTextEncoding::Utf8Bom;
 };
