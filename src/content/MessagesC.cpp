@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <condition_variable>
+#include <map>
 #include <mutex>
 
 bool TMainWindowHandle::event(QEvent *E)
@@ -21,6 +22,72 @@ bool TMainWindowHandle::event(QEvent *E)
     return true;
 }
 
+namespace {
+
+// How a message crosses threads: posted to a relay object in the receiver's
+// thread, which delivers it there while the sender waits. The hand-over goes
+// through a standard mutex both ways, so that race checkers see it.
+struct THandOver {
+    std::mutex Mutex;
+    std::condition_variable Handled;
+    bool Done = false;
+};
+
+const QEvent::Type RelayEventType = QEvent::Type(QEvent::registerEventType());
+
+class TRelayEvent : public QEvent
+{
+public:
+    TRelayEvent(QObject *AReceiver, TMessageEvent *AMessage, THandOver *AHandOver)
+        : QEvent(RelayEventType)
+        , Receiver(AReceiver)
+        , Message(AMessage)
+        , HandOver(AHandOver)
+    {
+    }
+    QObject *Receiver;
+    TMessageEvent *Message;
+    THandOver *HandOver;
+};
+
+// Taken by the sender after it made the event and by the relay before it
+// looks at one.
+std::mutex RelayMutex;
+
+class TMessageRelay : public QObject
+{
+public:
+    bool event(QEvent *E) override
+    {
+        { std::lock_guard Lock(RelayMutex); }
+        if (E->type() != RelayEventType)
+            return QObject::event(E);
+        auto *R = static_cast<TRelayEvent *>(E);
+        QCoreApplication::sendEvent(R->Receiver, R->Message);
+        std::lock_guard Lock(R->HandOver->Mutex);
+        R->HandOver->Done = true;
+        R->HandOver->Handled.notify_one();
+        return true;
+    }
+};
+
+// One relay per receiving thread (in practice the main thread), kept for the
+// whole run.
+QObject *RelayFor(QThread *Thread)
+{
+    static std::mutex Mutex;
+    static std::map<QThread *, TMessageRelay *> Relays;
+    std::lock_guard Lock(Mutex);
+    TMessageRelay *&Relay = Relays[Thread];
+    if (!Relay) {
+        Relay = new TMessageRelay;
+        Relay->moveToThread(Thread);
+    }
+    return Relay;
+}
+
+} // namespace
+
 qintptr SendMessage(QObject *Receiver, int Msg, qintptr WParam, qintptr LParam)
 {
     if (!Receiver)
@@ -30,25 +97,11 @@ qintptr SendMessage(QObject *Receiver, int Msg, qintptr WParam, qintptr LParam)
         QCoreApplication::sendEvent(Receiver, &Event);
         return Event.Result;
     }
-    // Posted to the receiver's thread; the sender waits until it was
-    // handled. The hand-over goes through a standard mutex both ways, so that
-    // race checkers see it.
-    struct THandOver {
-        std::mutex Mutex;
-        std::condition_variable Handled;
-        bool Done = false;
-    } H;
-    { std::lock_guard Lock(H.Mutex); }
-    QMetaObject::invokeMethod(
-        Receiver,
-        [Receiver, &Event, &H] {
-            { std::lock_guard Lock(H.Mutex); }
-            QCoreApplication::sendEvent(Receiver, &Event);
-            std::lock_guard Lock(H.Mutex);
-            H.Done = true;
-            H.Handled.notify_one();
-        },
-        Qt::QueuedConnection);
+    THandOver H;
+    QObject *Relay = RelayFor(Receiver->thread());
+    auto *Posted = new TRelayEvent(Receiver, &Event, &H);
+    { std::lock_guard Lock(RelayMutex); }
+    QCoreApplication::postEvent(Relay, Posted);
     std::unique_lock Lock(H.Mutex);
     H.Handled.wait(Lock, [&H] { return H.Done; });
     return Event.Result;

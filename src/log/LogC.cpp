@@ -70,10 +70,11 @@ void TLog::ReadFile()
 
 void TLog::Add(const QString &LogStr)
 {
-    const QString Stamp = QDateTime::currentDateTime().toString(QStringLiteral("yy-MM-dd hh:mm"));
-    const QString Entry = QStringLiteral("%1: %2").arg(Stamp, LogStr);
+    // The clock is read under the lock too: the C library's time-zone set-up
+    // behind it is not meant for several threads at once.
     std::lock_guard Lock(FMutex);
-    FList.prepend(Entry);
+    const QString Stamp = QDateTime::currentDateTime().toString(QStringLiteral("yy-MM-dd hh:mm"));
+    FList.prepend(QStringLiteral("%1: %2").arg(Stamp, LogStr));
 }
 
 bool TLog::SaveFile()

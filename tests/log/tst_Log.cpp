@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QThread>
+#include <thread>
 #include <QtTest>
 
 // The log: newest first, at most 50 entries on disk, written whole, and safe
@@ -154,18 +154,14 @@ private slots:
         TLog Log(nullptr, QString());
         constexpr int Threads = 8;
         constexpr int PerThread = 2000;
-        QList<QThread *> Workers;
+        std::vector<std::thread> Workers;
         for (int T = 0; T < Threads; ++T)
-            Workers.append(QThread::create([&Log, T] {
+            Workers.emplace_back([&Log, T] {
                 for (int I = 0; I < PerThread; ++I)
                     Log.Add(QStringLiteral("t%1-%2").arg(T).arg(I));
-            }));
-        for (QThread *W : Workers)
-            W->start();
-        for (QThread *W : Workers) {
-            W->wait();
-            delete W;
-        }
+            });
+        for (std::thread &W : Workers)
+            W.join();
         QCOMPARE(Log.Count(), Threads * PerThread);
         QSet<QString> Seen;
         static const QRegularExpression Entry(QStringLiteral("^.{14}: (t\\d-\\d+)$"));
