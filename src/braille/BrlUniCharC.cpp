@@ -49,7 +49,8 @@ std::optional<char16_t> ParseCode(QStringView Field)
     }
     bool Ok = false;
     const qlonglong Value = Field.toLongLong(&Ok, Base);
-    if (!Ok || Field.isEmpty() || !Field.front().isLetterOrNumber())
+    // toLongLong() skips blanks around the digits; a tab is part of the field.
+    if (!Ok || Field.isEmpty() || !Field.front().isLetterOrNumber() || !Field.back().isLetterOrNumber())
         return u' ';
     const qlonglong Signed = Negative ? -Value : Value;
     if (Signed < 0 || Signed > 0xFFFF)
