@@ -7,6 +7,7 @@
 #include "log/LogC.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <algorithm>
 
 void SplitTitelBeschreibung(const QString &S, QString &Titel, QString &Beschreibung)
@@ -90,6 +91,14 @@ bool TBereiche::LoadFile(const QString &AFilename, bool OnlyReadHeader)
     FTitel.clear();
     FBeschreibung.clear();
 
+    // The lessons by folder, in collection order: one pass for all areas.
+    QHash<QString, TLektionendateiDynArray> ByFolder;
+    if (FLektionen && !OnlyReadHeader)
+        for (int K = 0; K < FLektionen->Count(); ++K) {
+            TLektionendatei *L = FLektionen->Get(K);
+            ByFolder[L->FileInfo().Path.toCaseFolded()].append(L);
+        }
+
     bool InDirectories = false;
     for (qsizetype I = 1; I < Lines.size(); ++I) {
         if (IsProgramClosing)
@@ -125,9 +134,10 @@ bool TBereiche::LoadFile(const QString &AFilename, bool OnlyReadHeader)
             Report(QStringLiteral("Der Bereicheordner \"%1\" existiert nicht!").arg(Path));
             continue;
         }
+        TLektionendateiDynArray Lektionen = ByFolder.value(Path.toCaseFolded());
+        SortLektionen(Lektionen);
         TBereich B;
-        B.SetData(Name, Path, TrimCtl(Line.mid(Eq + 1)),
-                  FLektionen ? FLektionen->FindLektionenWithPath(Path, true) : TLektionendateiDynArray());
+        B.SetData(Name, Path, TrimCtl(Line.mid(Eq + 1)), Lektionen);
         FList.append(B);
     }
     if (FTitel.isEmpty())
