@@ -4,7 +4,6 @@
 #include "content/TextFileC.h"
 #include "log/LogC.h"
 
-#include <QFileInfo>
 
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>
@@ -175,14 +174,10 @@ void TBrlUniChar::BuildIndex()
 bool TBrlUniChar::LoadFile(const QString &AFilename)
 {
     const QString Path = AFilename.isEmpty() ? DataPath + QStringLiteral("BrlUniChar.txt") : AFilename;
-    if (!QFileInfo(Path).isFile()) {
-        LastErrorString = QStringLiteral("Die Tabellendatei \"%1\" existiert nicht!").arg(Path);
-        LogAdd(LastErrorString);
-        return false;
-    }
-    const std::optional<QString> Text = LoadTextFile(Path);
+    QString Error;
+    const std::optional<QString> Text = ReadContentFile(Path, u"Tabellendatei", Error);
     if (!Text) {
-        LastErrorString = QStringLiteral("Die Tabellendatei \"%1\" konnte nicht geladen werden!").arg(Path);
+        LastErrorString = Error;
         LogAdd(LastErrorString);
         return false;
     }

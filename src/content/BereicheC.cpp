@@ -71,19 +71,18 @@ bool TBereiche::LoadFile(const QString &AFilename, bool OnlyReadHeader)
 {
     const QString FileName = AFilename.isEmpty() ? LernmaterialPath + QStringLiteral("Lernmaterial.ini") : AFilename;
     const QString Folder = FileName.left(FileName.lastIndexOf(u'/') + 1);
-    auto Fail = [this, OnlyReadHeader, &FileName](const char *Message) {
+    auto Fail = [this, OnlyReadHeader](const QString &Message) {
         if (!OnlyReadHeader)
-            Report(QString::fromUtf8(Message).arg(FileName));
+            Report(Message);
         return false;
     };
-    const std::optional<QString> Text = LoadTextFile(FileName);
-    if (!Text && !QFileInfo(FileName).isFile())
-        return Fail("Die Bereichedatei \"%1\" existiert nicht!");
+    QString Error;
+    const std::optional<QString> Text = ReadContentFile(FileName, u"Bereichedatei", Error);
     if (!Text)
-        return Fail("Die Bereichedatei \"%1\" konnte nicht geladen werden!");
+        return Fail(Error);
     const QStringList Lines = SplitLines(*Text);
     if (Lines.size() < 4 || Lines.first() != u"[HEADER]")
-        return Fail("Die Bereichedatei \"%1\" ist fehlerhaft!");
+        return Fail(QStringLiteral("Die Bereichedatei \"%1\" ist fehlerhaft!").arg(FileName));
 
     FList.clear();
     FChanged = false;

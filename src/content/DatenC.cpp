@@ -10,15 +10,6 @@
 
 namespace {
 
-bool DatendateiLess(const TDatendatei &A, const TDatendatei &B)
-{
-    if (const int C = CompareText(A.Titel(), B.Titel()))
-        return C < 0;
-    if (const int C = CompareText(A.Beschreibung(), B.Beschreibung()))
-        return C < 0;
-    return CompareText(A.FileInfo().GetFilename(), B.FileInfo().GetFilename()) < 0;
-}
-
 // The file-name part of a name written with "/" or "\".
 QString FileNamePart(const QString &AName)
 {
@@ -56,24 +47,21 @@ bool TDatendatei::LoadFile(const TFileInfo &AFileInfo)
     if (IsProgramClosing)
         return false;
     const QString FileName = AFileInfo.GetFilename();
-    auto Fail = [this](const char *Message, const QString &Name) {
-        LastErrorString = QString::fromUtf8(Message).arg(Name);
+    auto Fail = [this](const QString &Message) {
+        LastErrorString = Message;
         LogAdd(LastErrorString);
         return false;
     };
-    // Read first, ask why only when that fails: one look at the disk less
-    // for every file of a folder.
-    const std::optional<QString> Text = LoadTextFile(FileName);
-    if (!Text && !QFileInfo(FileName).isFile())
-        return Fail("Die Datendatei \"%1\" existiert nicht!", FileName);
+    QString Error;
+    const std::optional<QString> Text = ReadContentFile(FileName, u"Datendatei", Error);
     if (!Text)
-        return Fail("Die Datendatei \"%1\" konnte nicht geladen werden!", FileName);
+        return Fail(Error);
 
     // The reader ends every line, the last included, with CR LF.
     const QStringView All(*Text);
     const qsizetype LineCount = CountChar(All, u'\n');
     if (LineCount <= 4 || !All.startsWith(QStringView(u"[HEADER]\r\n")))
-        return Fail("Die Datendatei \"%1\" ist fehlerhaft!", FileName);
+        return Fail(QStringLiteral("Die Datendatei \"%1\" ist fehlerhaft!").arg(FileName));
 
     Clear();
     FFileInfo = AFileInfo;
@@ -109,7 +97,7 @@ bool TDatendatei::LoadFile(const TFileInfo &AFileInfo)
     FCount = int(FList.size());
 
     if (FTyp == dtNone)
-        return Fail("Der Typ der Datendatei \"%1\" ist unbekannt!", FileName);
+        return Fail(QStringLiteral("Der Typ der Datendatei \"%1\" ist unbekannt!").arg(FileName));
     if (FTitel.isEmpty())
         FTitel = QStringLiteral("-");
     return true;
@@ -233,7 +221,7 @@ void TDaten::Sort()
 {
     if (!IsProgramClosing && FList.size() >= 2)
         std::stable_sort(FList.begin(), FList.end(),
-                         [](const auto &A, const auto &B) { return DatendateiLess(*A, *B); });
+                         [](const auto &A, const auto &B) { return TitelOrderLess(*A, *B); });
     RebuildIndex();
 }
 
@@ -259,7 +247,7 @@ TDatendateiDynArray TDaten::FindDatenWithTypSet(TDatendateiTypSet DatendateiTypS
     }
     if (SortOn && Result.size() > 1)
         std::stable_sort(Result.begin(), Result.end(),
-                         [](const TDatendatei *A, const TDatendatei *B) { return DatendateiLess(*A, *B); });
+                         [](const TDatendatei *A, const TDatendatei *B) { return TitelOrderLess(*A, *B); });
     return Result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/EnumSetC.h"
+#include "content/TextFileC.h"
 
 #include <QChar>
 #include <QList>
@@ -79,3 +80,15 @@ struct TDatensatz {
     QString ToString() const;
 };
 using TDatensatzDynArray = QList<TDatensatz>;
+
+// The order of content files in the lists a learner sees: by title, then
+// description, then full file name, each without regard to case.
+template<typename T>
+bool TitelOrderLess(const T &A, const T &B)
+{
+    if (const int C = CompareText(A.Titel(), B.Titel()))
+        return C < 0;
+    if (const int C = CompareText(A.Beschreibung(), B.Beschreibung()))
+        return C < 0;
+    return CompareText(A.FileInfo().GetFilename(), B.FileInfo().GetFilename()) < 0;
+}

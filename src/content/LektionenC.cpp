@@ -36,20 +36,11 @@ QString ValueAfter(const QString &Line, qsizetype KeyLength)
 
 } // namespace
 
-bool LektionLess(const TLektionendatei &A, const TLektionendatei &B)
-{
-    if (const int C = CompareText(A.Titel(), B.Titel()))
-        return C < 0;
-    if (const int C = CompareText(A.Beschreibung(), B.Beschreibung()))
-        return C < 0;
-    return CompareText(A.FileInfo().GetFilename(), B.FileInfo().GetFilename()) < 0;
-}
-
 void SortLektionen(TLektionendateiDynArray &List)
 {
     if (List.size() > 1)
         std::stable_sort(List.begin(), List.end(),
-                         [](const TLektionendatei *A, const TLektionendatei *B) { return LektionLess(*A, *B); });
+                         [](const TLektionendatei *A, const TLektionendatei *B) { return TitelOrderLess(*A, *B); });
 }
 
 // --- TLektionendatei ---------------------------------------------------------
@@ -118,19 +109,18 @@ bool TLektionendatei::LoadFile(const TFileInfo &AFileInfo)
     if (IsProgramClosing)
         return false;
     const QString FileName = AFileInfo.GetFilename();
-    auto Fail = [this](const char *Message, const QString &Name) {
-        LastErrorString = QString::fromUtf8(Message).arg(Name);
+    auto Fail = [this](const QString &Message) {
+        LastErrorString = Message;
         LogAdd(LastErrorString);
         return false;
     };
-    const std::optional<QString> Text = LoadTextFile(FileName);
-    if (!Text && !QFileInfo(FileName).isFile())
-        return Fail("Die Lektionendatei \"%1\" existiert nicht!", FileName);
+    QString Error;
+    const std::optional<QString> Text = ReadContentFile(FileName, u"Lektionendatei", Error);
     if (!Text)
-        return Fail("Die Lektionendatei \"%1\" konnte nicht geladen werden!", FileName);
+        return Fail(Error);
     const QStringList Lines = SplitLines(*Text);
     if (Lines.size() <= 3 || Lines.first() != u"[HEADER]")
-        return Fail("Die Lektionendatei \"%1\" ist fehlerhaft!", FileName);
+        return Fail(QStringLiteral("Die Lektionendatei \"%1\" ist fehlerhaft!").arg(FileName));
 
     Clear();
     FFileInfo = AFileInfo;
@@ -214,7 +204,7 @@ bool TLektionendatei::LoadFile(const TFileInfo &AFileInfo)
     if (FTitel.isEmpty())
         FTitel = QStringLiteral("-");
     if (FTyp == atNone)
-        return Fail("Der Typ der Lektionendatei \"%1\" ist unbekannt!", FileName);
+        return Fail(QStringLiteral("Der Typ der Lektionendatei \"%1\" ist unbekannt!").arg(FileName));
     StartCreateListsThread();
     return true;
 }
@@ -359,7 +349,7 @@ void TLektionen::Sort()
 {
     if (IsProgramClosing || FList.size() < 2)
         return;
-    std::stable_sort(FList.begin(), FList.end(), [](const auto &A, const auto &B) { return LektionLess(*A, *B); });
+    std::stable_sort(FList.begin(), FList.end(), [](const auto &A, const auto &B) { return TitelOrderLess(*A, *B); });
 }
 
 TLektionendatei *TLektionen::FindLektionendatei(const QString &Filename) const

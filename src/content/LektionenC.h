@@ -170,4 +170,3 @@ private:
 // Orders lessons by title, description and file name, without regard to
 // case; a stable exchange sort, as the lists the learner sees expect.
 void SortLektionen(TLektionendateiDynArray &List);
-bool LektionLess(const TLektionendatei &A, const TLektionendatei &B);

@@ -33,18 +33,17 @@ void TSammeldatei::Report(const QString &Message)
 bool TSammeldatei::LoadFile(const TFileInfo &AFileInfo)
 {
     const QString FileName = AFileInfo.GetFilename();
-    auto Fail = [this, &FileName](const char *Message) {
-        Report(QString::fromUtf8(Message).arg(FileName));
+    QString Error;
+    const std::optional<QString> Text = ReadContentFile(FileName, u"Sammeldatei", Error);
+    if (!Text) {
+        Report(Error);
         return false;
-    };
-    const std::optional<QString> Text = LoadTextFile(FileName);
-    if (!Text && !QFileInfo(FileName).isFile())
-        return Fail("Die Sammeldatei \"%1\" existiert nicht!");
-    if (!Text)
-        return Fail("Die Sammeldatei \"%1\" konnte nicht geladen werden!");
+    }
     const QStringList Lines = SplitLines(*Text);
-    if (Lines.size() <= 3 || Lines.first() != u"[HEADER]")
-        return Fail("Die Sammeldatei \"%1\" ist fehlerhaft!");
+    if (Lines.size() <= 3 || Lines.first() != u"[HEADER]") {
+        Report(QStringLiteral("Die Sammeldatei \"%1\" ist fehlerhaft!").arg(FileName));
+        return false;
+    }
 
     FChanged = false;
     FList.clear();
@@ -152,13 +151,7 @@ void TSammellektionen::Sort()
 {
     if (IsProgramClosing || FList.size() < 2)
         return;
-    std::stable_sort(FList.begin(), FList.end(), [](const auto &A, const auto &B) {
-        if (const int C = CompareText(A->Titel(), B->Titel()))
-            return C < 0;
-        if (const int C = CompareText(A->Beschreibung(), B->Beschreibung()))
-            return C < 0;
-        return CompareText(A->FileInfo().GetFilename(), B->FileInfo().GetFilename()) < 0;
-    });
+    std::stable_sort(FList.begin(), FList.end(), [](const auto &A, const auto &B) { return TitelOrderLess(*A, *B); });
 }
 
 TSammeldatei *TSammellektionen::FindSammeldatei(const QString &AName) const

@@ -4,6 +4,7 @@
 
 #include <QCollator>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -217,6 +218,18 @@ std::optional<QString> LoadTextFile(const QString &FileName, TTextEncoding *Enco
 
 // Content files are scanned for line breaks and separators many times over;
 // the library's single-character search costs more than the short lines take.
+std::optional<QString> ReadContentFile(const QString &FileName, QStringView Kind, QString &Error)
+{
+    // Read first, ask why only when that fails: one look at the disk less
+    // for every file of a folder.
+    std::optional<QString> Text = LoadTextFile(FileName);
+    if (!Text)
+        Error = (QFileInfo(FileName).isFile() ? QStringLiteral("Die %1 \"%2\" konnte nicht geladen werden!")
+                                              : QStringLiteral("Die %1 \"%2\" existiert nicht!"))
+                    .arg(Kind, FileName);
+    return Text;
+}
+
 qsizetype CountChar(QStringView S, QChar C)
 {
     const char16_t *P = S.utf16();

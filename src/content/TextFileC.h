@@ -43,6 +43,11 @@ qsizetype CountChar(QStringView S, QChar C);
 // The first position of C in S at or after From; -1 when there is none.
 qsizetype FindChar(QStringView S, QChar C, qsizetype From = 0);
 
+// Reads a content file for a loader. When that fails, Error holds the
+// loader's message: 'Die <Kind> "<file>" existiert nicht!' or '... konnte
+// nicht geladen werden!' (Kind: "Datendatei", "Lektionendatei", ...).
+std::optional<QString> ReadContentFile(const QString &FileName, QStringView Kind, QString &Error);
+
 // Splits text into lines at CR, LF or CR LF. A line break at the very end
 // does not start another line.
 QStringList SplitLines(const QString &Text);

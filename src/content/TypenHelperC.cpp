@@ -4,7 +4,6 @@
 #include "content/TextFileC.h"
 #include "log/LogC.h"
 
-#include <QFileInfo>
 
 TAufgabenTypen *AufgabenTypen = nullptr;
 TDatendateiTypen *DatendateiTypen = nullptr;
@@ -183,14 +182,10 @@ TTypen<T>::TTypen(QObject *AHnd, const QString &AFilename)
 template<typename T>
 bool TTypen<T>::LoadFile()
 {
-    if (!QFileInfo(FFilename).isFile()) {
-        LastErrorString = QStringLiteral("Die Typendatei \"%1\" existiert nicht!").arg(FFilename);
-        LogAdd(LastErrorString);
-        return false;
-    }
-    const std::optional<QString> Text = LoadTextFile(FFilename);
+    QString Error;
+    const std::optional<QString> Text = ReadContentFile(FFilename, u"Typendatei", Error);
     if (!Text) {
-        LastErrorString = QStringLiteral("Die Typendatei \"%1\" konnte nicht geladen werden!").arg(FFilename);
+        LastErrorString = Error;
         LogAdd(LastErrorString);
         return false;
     }

@@ -354,6 +354,18 @@ TDatensatzDynArray SelectSentences(TDaten &Daten, const QStringList &Saetzedatei
     return Result;
 }
 
+// The lists of the records that draw words from the characters learned.
+template<typename R>
+void CreateWordLists(R &Rec, TDaten &Daten)
+{
+    Rec.Lernzeichenliste = LoadList(Daten, Rec.Lernzeichendateien, dtLernzeichen);
+    Rec.Gelerntzeichenliste = LoadList(Daten, Rec.Gelerntzeichendateien, dtLernzeichen);
+    TWordLists W = SelectWords(Daten, Rec.Woerterdateien, Rec.Lernzeichenliste, Rec.Gelerntzeichenliste,
+                               Rec.MinWortLen, Rec.MaxWortLen);
+    Rec.WoerterlisteAlle = std::move(W.Alle);
+    Rec.WoerterlisteLernen = std::move(W.Lernen);
+}
+
 } // namespace
 
 // --- the records ---------------------------------------------------------
@@ -409,11 +421,7 @@ bool TAT_BuchstabenLernen_Settings::SetData(const QString &S, QStringList *Notes
 
 void TAT_BuchstabenLernen_Settings::CreateLists(TDaten &Daten)
 {
-    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
-    Gelerntzeichenliste = LoadList(Daten, Gelerntzeichendateien, dtLernzeichen);
-    TWordLists W = SelectWords(Daten, Woerterdateien, Lernzeichenliste, Gelerntzeichenliste, MinWortLen, MaxWortLen);
-    WoerterlisteAlle = std::move(W.Alle);
-    WoerterlisteLernen = std::move(W.Lernen);
+    CreateWordLists(*this, Daten);
 }
 
 void TAT_VerstecktesZeichen_Settings::SetStandard()
@@ -472,11 +480,7 @@ bool TAT_VerstecktesWort_Settings::SetData(const QString &S, QStringList *Notes)
 
 void TAT_VerstecktesWort_Settings::CreateLists(TDaten &Daten)
 {
-    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
-    Gelerntzeichenliste = LoadList(Daten, Gelerntzeichendateien, dtLernzeichen);
-    TWordLists W = SelectWords(Daten, Woerterdateien, Lernzeichenliste, Gelerntzeichenliste, MinWortLen, MaxWortLen);
-    WoerterlisteAlle = std::move(W.Alle);
-    WoerterlisteLernen = std::move(W.Lernen);
+    CreateWordLists(*this, Daten);
 }
 
 void TAT_ZeichenFinden_Settings::SetStandard()
@@ -533,11 +537,7 @@ bool TAT_WortFinden_Settings::SetData(const QString &S, QStringList *Notes)
 
 void TAT_WortFinden_Settings::CreateLists(TDaten &Daten)
 {
-    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
-    Gelerntzeichenliste = LoadList(Daten, Gelerntzeichendateien, dtLernzeichen);
-    TWordLists W = SelectWords(Daten, Woerterdateien, Lernzeichenliste, Gelerntzeichenliste, MinWortLen, MaxWortLen);
-    WoerterlisteAlle = std::move(W.Alle);
-    WoerterlisteLernen = std::move(W.Lernen);
+    CreateWordLists(*this, Daten);
 }
 
 void TAT_ZeichenInWortFinden_Settings::SetStandard()
@@ -662,11 +662,7 @@ bool TAT_WortLesen_Settings::SetData(const QString &S, QStringList *Notes)
 
 void TAT_WortLesen_Settings::CreateLists(TDaten &Daten)
 {
-    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
-    Gelerntzeichenliste = LoadList(Daten, Gelerntzeichendateien, dtLernzeichen);
-    TWordLists W = SelectWords(Daten, Woerterdateien, Lernzeichenliste, Gelerntzeichenliste, MinWortLen, MaxWortLen);
-    WoerterlisteAlle = std::move(W.Alle);
-    WoerterlisteLernen = std::move(W.Lernen);
+    CreateWordLists(*this, Daten);
 }
 
 void TAT_SatzLesen_Settings::SetStandard()
@@ -741,11 +737,7 @@ bool TAT_WortTippen_Settings::SetData(const QString &S, QStringList *Notes)
 
 void TAT_WortTippen_Settings::CreateLists(TDaten &Daten)
 {
-    Lernzeichenliste = LoadList(Daten, Lernzeichendateien, dtLernzeichen);
-    Gelerntzeichenliste = LoadList(Daten, Gelerntzeichendateien, dtLernzeichen);
-    TWordLists W = SelectWords(Daten, Woerterdateien, Lernzeichenliste, Gelerntzeichenliste, MinWortLen, MaxWortLen);
-    WoerterlisteAlle = std::move(W.Alle);
-    WoerterlisteLernen = std::move(W.Lernen);
+    CreateWordLists(*this, Daten);
 }
 
 void TAT_SatzTippen_Settings::SetStandard()
