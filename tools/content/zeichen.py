@@ -1,0 +1,97 @@
+"""The characters the course teaches, group by group, and the braille
+figures."""
+
+import braille
+
+# (file name, title, description, [(character, print name)])
+GRUPPEN = [
+    ('Lernzeichen_a-e.dat', 'Buchstaben a bis e',
+     'Die ersten fünf Buchstaben. \\ Sie stehen in der oberen Hälfte der Zelle, in den Punkten 1, 2, 4 und 5.',
+     [(c, c) for c in 'abcde']),
+    ('Lernzeichen_f-j.dat', 'Buchstaben f bis j',
+     'Die Buchstaben f bis j. \\ Auch sie nutzen nur die Punkte 1, 2, 4 und 5.',
+     [(c, c) for c in 'fghij']),
+    ('Lernzeichen_k-o.dat', 'Buchstaben k bis o',
+     'Die Buchstaben k bis o: die Buchstaben a bis e mit Punkt 3 dazu.',
+     [(c, c) for c in 'klmno']),
+    ('Lernzeichen_p-t.dat', 'Buchstaben p bis t',
+     'Die Buchstaben p bis t: die Buchstaben f bis j mit Punkt 3 dazu.',
+     [(c, c) for c in 'pqrst']),
+    ('Lernzeichen_u-z.dat', 'Buchstaben u bis z',
+     'Die Buchstaben u bis z: u, v, x, y, z sind k bis o mit Punkt 6 dazu; das w ist eine Ausnahme.',
+     [(c, c) for c in 'uvwxyz']),
+    ('Lernzeichen_Umlaute.dat', 'Umlaute und Eszett',
+     'Die Buchstaben ä, ö, ü und ß.',
+     [('ä', 'ä'), ('ö', 'ö'), ('ü', 'ü'), ('ß', 'ß')]),
+    ('Lernzeichen_Satzzeichen_1.dat', 'Satzzeichen, Teil 1',
+     'Punkt, Komma, Fragezeichen, Ausrufezeichen, Semikolon und Doppelpunkt. \\ Sie stehen in der unteren Hälfte der Zelle.',
+     [('.', 'Punkt'), (',', 'Komma'), ('?', 'Fragezeichen'), ('!', 'Ausrufezeichen'),
+      (';', 'Semikolon'), (':', 'Doppelpunkt')]),
+    ('Lernzeichen_Satzzeichen_2.dat', 'Satzzeichen, Teil 2',
+     'Bindestrich, Apostroph, Klammern, Anführungszeichen und Paragrafzeichen.',
+     [('-', 'Bindestrich'), ("'", 'Apostroph'), ('(', 'Klammer auf'), (')', 'Klammer zu'),
+      ('„', 'Anführungszeichen unten'), ('"', 'Anführungszeichen oben'), ('§', 'Paragraf')]),
+    ('Lernzeichen_Zahlzeichen.dat', 'Zahlzeichen',
+     'Das Zahlzeichen mit den Punkten 3, 4, 5 und 6 steht vor jeder Zahl.',
+     [('#', 'Zahlzeichen')]),
+    ('Lernzeichen_Ziffern.dat', 'Ziffern',
+     'Die Ziffern 1 bis 0. \\ Nach dem Zahlzeichen bedeuten die Zeichen a bis j die Ziffern 1 bis 0.',
+     [(d, d) for d in '1234567890']),
+    ('Lernzeichen_Grossschreibung.dat', 'Großschreibzeichen',
+     'Das Großschreibzeichen steht vor jedem großen Buchstaben.',
+     [('$', 'Großschreibzeichen')]),
+]
+
+# The same characters that the learner reads and types as pairs of cells.
+PAARE = [
+    ('Ziffern_mit_Zahlzeichen.dat', 'Ziffern mit Zahlzeichen',
+     'Die Ziffern 1 bis 0, jede mit dem Zahlzeichen davor, so wie sie im Text stehen.',
+     [('#' + d, d) for d in '1234567890']),
+    ('Grossbuchstaben.dat', 'Große Buchstaben',
+     'Die großen Buchstaben A bis Z, Ä, Ö und Ü: das Großschreibzeichen und dann der Buchstabe.',
+     [('$' + c, c.upper()) for c in 'abcdefghijklmnopqrstuvwxyzäöü']),
+]
+
+
+def hinweis(brl_form, name):
+    """Spoken hint of a learning character, e.g. 'b: Punkte 1 2'."""
+    teile = []
+    for ch in brl_form:
+        dots = braille.dots_of(ch)
+        word = 'Punkt' if ' ' not in dots else 'Punkte'
+        teile.append('%s %s' % (word, dots))
+    if len(brl_form) == 1:
+        if brl_form.isdigit():
+            return '%s: %s, nach dem Zahlzeichen' % (name, teile[0])
+        return '%s: %s' % (name, teile[0])
+    first = {'#': 'Zahlzeichen', '$': 'Großschreibzeichen'}[brl_form[0]]
+    return '%s: %s, dann %s' % (name, first, teile[1])
+
+
+# Braille figures: (cells, name). Each only a few cells wide.
+FIGUREN = [
+    ('⠿⠿⠿', 'Mauer'),
+    ('⠤⠒⠉', 'Treppe hinauf'),
+    ('⠉⠒⠤', 'Treppe hinab'),
+    ('⠉⠉⠉', 'Linie oben'),
+    ('⠤⠤⠤', 'Linie unten'),
+    ('⠒⠒⠒', 'Linie in der Mitte'),
+    ('⠒⠒⠕', 'Pfeil nach rechts'),
+    ('⠪⠒⠒', 'Pfeil nach links'),
+    ('⠔⠉⠢', 'Dach'),
+    ('⠢⠤⠔', 'Schale'),
+    ('⠔⠢⠔⠢', 'Welle'),
+    ('⠑⠊⠑⠊', 'Zickzack'),
+    ('⠿⠭⠭⠿', 'Kasten'),
+    ('⠇⠇⠇⠇', 'Zaun'),
+    ('⠶⠒⠶⠒⠶', 'Kette'),
+    ('⠿⠉⠉⠿', 'Tor'),
+    ('⠤⠔⠉⠢⠤', 'Brücke'),
+    ('⠒⠿⠒', 'Kreuz'),
+    ('⠏⠉⠹', 'Tisch'),
+    ('⠕⠪⠕⠪', 'Schachbrett'),
+    ('⠔⠉⠢⠔⠉⠢', 'Zwei Berge'),
+    ('⠎⠱', 'Ring'),
+    ('⠸⠿⠇', 'Turm'),
+    ('⠁⠂⠄', 'Drei Stufen'),
+]
