@@ -93,12 +93,12 @@ def cells(brl_form):
     return ''.join(out)
 
 
-def liblouis(texts):
+def liblouis(texts, tables=LIBLOUIS_TABLE):
     """liblouis's translation of each text (a list), as Unicode braille."""
     if not texts:
         return []
     data = ''.join(t + '\n' for t in texts)
-    res = subprocess.run(['lou_translate', '--forward', LIBLOUIS_TABLE], input=data,
+    res = subprocess.run(['lou_translate', '--forward', tables], input=data,
                          capture_output=True, text=True, check=True)
     lines = res.stdout.split('\n')
     if lines and lines[-1] == '':

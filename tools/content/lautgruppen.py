@@ -27,12 +27,12 @@ Every file is UTF-8 with byte-order mark and CR LF line ends.
 """
 
 import os
-import subprocess
 import sys
+
+import braille
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SHARE = os.path.normpath(os.path.join(HERE, '..', '..', 'share'))
-TABLE_FILE = os.path.join(SHARE, 'Data', 'BrlUniChar.txt')
 OUT_DIR = os.path.join(SHARE, 'Lernmaterialien', 'Lernmaterial-2', 'Datenbanken')
 LIBLOUIS_TABLE = 'unicode.dis,de-g1-detailed.ctb'
 
@@ -179,22 +179,7 @@ class Fehler(Exception):
     pass
 
 
-def table():
-    """Character -> cell of the shipped braille table; the first entry of a
-    character wins, as in the program."""
-    cells = {}
-    with open(TABLE_FILE, encoding='utf-8-sig') as f:
-        for line in f:
-            line = line.strip()
-            if not line or line.startswith(';') or '=' not in line:
-                continue
-            _, rest = line.split('=', 1)
-            cell, char = rest.split()
-            cells.setdefault(chr(int(char[1:], 16)), chr(int(cell[1:], 16)))
-    return cells
-
-
-TABLE = table()
+TABLE = braille.table_cells()
 
 
 def dots(ch):
@@ -243,28 +228,15 @@ def brl(text):
 
 def cells(brl_form):
     """The Unicode braille cells of a braille form; a space is an empty cell."""
-    out = []
-    for c in brl_form:
-        if c == ' ':
-            out.append('\u2800')
-        elif c in TABLE:
-            out.append(TABLE[c])
-        else:
-            raise Fehler('Das Zeichen %r fehlt in der Brailletabelle (%r)' % (c, brl_form))
-    return ''.join(out)
+    try:
+        return braille.cells(brl_form)
+    except braille.BrailleError as E:
+        raise Fehler(str(E))
 
 
 def liblouis(texts):
-    """liblouis's translation of each print text, as Unicode braille."""
-    data = ''.join(t + '\n' for t in texts)
-    res = subprocess.run(['lou_translate', '--forward', LIBLOUIS_TABLE], input=data,
-                         capture_output=True, text=True, check=True)
-    lines = res.stdout.split('\n')
-    if lines and lines[-1] == '':
-        lines.pop()
-    if len(lines) != len(texts):
-        raise Fehler('lou_translate gab %d statt %d Zeilen zurück' % (len(lines), len(texts)))
-    return lines
+    """liblouis's Vollschrift translation of each print text, as Unicode braille."""
+    return braille.liblouis(texts, LIBLOUIS_TABLE)
 
 
 def groups_in(brl_form):
