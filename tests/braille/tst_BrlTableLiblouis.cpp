@@ -15,7 +15,7 @@
 #include <QSet>
 #include <QtTest>
 
-#include <liblouis.h>
+#include "../common/Louis.h"
 
 namespace {
 
@@ -129,21 +129,9 @@ const TRow Rows[] = {
     {"st", u'>', G1, u"stein", 0, lkFind},
 };
 
-// liblouis's translation of Text as Unicode braille cells; empty on failure.
 QString Louis(const char *Table, const QString &Text)
 {
-    const QList<uint> In = Text.toUcs4();
-    QList<widechar> InBuf(In.begin(), In.end());
-    int InLen = int(InBuf.size());
-    QList<widechar> OutBuf(InLen * 8 + 16);
-    int OutLen = int(OutBuf.size());
-    if (!lou_translateString(Table, InBuf.constData(), &InLen, OutBuf.data(), &OutLen, nullptr, nullptr,
-                             dotsIO | ucBrl))
-        return QString();
-    QString Out;
-    for (int I = 0; I < OutLen; ++I)
-        Out += QChar(char16_t(OutBuf[I]));
-    return Out;
+    return LouisCells(Table, Text);
 }
 
 // The raised dots of a cell, in ascending order ('1245').

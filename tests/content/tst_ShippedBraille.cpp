@@ -39,7 +39,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <liblouis.h>
+#include "../common/Louis.h"
 
 namespace {
 
@@ -97,17 +97,8 @@ bool IsBrailleOnlyChar(QChar C)
 // as a space; empty on failure.
 QString Louis(const char *Table, const QString &Text)
 {
-    const QList<uint> In = Text.toUcs4();
-    QList<widechar> InBuf(In.begin(), In.end());
-    int InLen = int(InBuf.size());
-    QList<widechar> OutBuf(InLen * 8 + 16);
-    int OutLen = int(OutBuf.size());
-    if (!lou_translateString(Table, InBuf.constData(), &InLen, OutBuf.data(), &OutLen, nullptr, nullptr,
-                             dotsIO | ucBrl))
-        return QString();
-    QString Out;
-    for (int I = 0; I < OutLen; ++I)
-        Out += OutBuf[I] == 0x2800 ? QChar(u' ') : QChar(char16_t(OutBuf[I]));
+    QString Out = LouisCells(Table, Text);
+    Out.replace(QChar(0x2800), u' ');
     return Out;
 }
 
