@@ -1,0 +1,48 @@
+#include "sound/SoundsHelperC.h"
+
+#include "content/PathsC.h"
+
+#include <mutex>
+
+std::atomic<bool> SoundsEnabled{true};
+
+namespace {
+std::mutex PlayerMutex;
+TSoundPlayer &Player()
+{
+    static TSoundPlayer P;
+    return P;
+}
+} // namespace
+
+QString SoundFileName(int Nr)
+{
+    static const char *const Names[SoundCount] = {
+        "BrlKbOff.wav",  "BrlKbOn.wav",  "ClickFalse.wav", "ClickTrue.wav", "DialogOff.wav",
+        "DialogOn.wav",  "Editfield.wav", "LineEnd.wav",   "NextLine.wav",  "NextPart.wav",
+        "Score.wav",     "Second.wav",   "Type.wav",
+    };
+    return Nr >= 0 && Nr < SoundCount ? QString::fromLatin1(Names[Nr]) : QString();
+}
+
+void InstallSoundPlayer(TSoundPlayer APlayer)
+{
+    std::lock_guard Lock(PlayerMutex);
+    Player() = std::move(APlayer);
+}
+
+void PlaySoundNr(int Nr, bool Enabled)
+{
+    if (!Enabled || !SoundsEnabled)
+        return;
+    const QString Name = SoundFileName(Nr);
+    if (Name.isEmpty())
+        return;
+    TSoundPlayer P;
+    {
+        std::lock_guard Lock(PlayerMutex);
+        P = Player();
+    }
+    if (P)
+        P(SoundsPath + Name);
+}
