@@ -1,6 +1,11 @@
 #include "exercise/AufgabenTypSettingsC.h"
 
+#include "app/SettingsC.h"
+#include "braille/BrlUniCharC.h"
 #include "content/DatenC.h"
+#include "content/RandomC.h"
+#include "exercise/ClickPosC.h"
+#include "exercise/DatenPartsC.h"
 #include "content/GlobalsC.h"
 #include "content/TextFileC.h"
 #include "log/LogC.h"
@@ -856,4 +861,131 @@ int TAufgabenTypSettings::Zeitfaktor(TAufgabenTyp Typ) const
             Result = Rec.Zeitfaktor;
     });
     return Result;
+}
+
+// --- exercise texts ----------------------------------------------------------
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+// A text as the learner's braille display shows it: every character the
+// table knows becomes its cell; the length stays.
+QString ShowAsBraille(const QString &S)
+{
+    return BrlUniChar ? BrlUniChar->Translate(S, ttToUniBrl, true) : S;
+}
+
+QString TrimEnd(const QString &S)
+{
+    qsizetype E = S.size();
+    while (E > 0 && S[E - 1].unicode() <= 32)
+        --E;
+    return S.left(E);
+}
+
+// The task line: it opens the text, is spoken first, and the cursor goes to
+// the line after it.
+QString TaskLine(TClickPos &ClickPos, const QString &Task)
+{
+    ClickPos.FSpeakTextString = Task;
+    const QString Result = Task + CrLf;
+    ClickPos.FSelStart = int(Result.size());
+    return Result;
+}
+
+QString NothingFound(TClickPos &ClickPos, const QString &Message)
+{
+    ClickPos.FSpeakTextString = Message;
+    ClickPos.FSelStart = 0;
+    return Message + CrLf;
+}
+
+int SpacesAfterItem(int Leerzeichen)
+{
+    return Leerzeichen == -1 ? Random(4) : Leerzeichen;
+}
+
+} // namespace
+
+QString TAT_ZeichenLesen_Settings::CreateText(TClickPos &ClickPos) const
+{
+    QString Result = TaskLine(ClickPos, QStringLiteral("Lies die Zeichen:"));
+    TDatensatzDynArray L = Lernzeichenliste;
+    if (L.isEmpty())
+        L.append(TDatensatz::Create(QStringLiteral("%"), QString(), QString()));
+    QString Line = QStringLiteral(" ");
+    TDatensatz D = L[Random(int(L.size()))];
+    while (Line.size() + D.Brl.size() <= BrailleChars) {
+        const qsizetype Before = Line.size();
+        Line += D.Brl + QString(SpacesAfterItem(Leerzeichen), u' ');
+        D = L[Random(int(L.size()))];
+        // Records without braille and no spaces would never fill the line.
+        if (Line.size() == Before && D.Brl.isEmpty())
+            break;
+    }
+    return Result + ShowAsBraille(TrimEnd(Line)) + CrLf;
+}
+
+QString TAT_WortLesen_Settings::CreateText(TClickPos &ClickPos) const
+{
+    if (WoerterlisteLernen.isEmpty())
+        return NothingFound(ClickPos, QStringLiteral("Kein Wort gefunden!"));
+    QString Result = TaskLine(ClickPos, QStringLiteral("Lies die Wörter:"));
+    auto Draw = [this] {
+        TDatensatz D = WoerterlisteLernen[Random(int(WoerterlisteLernen.size()))];
+        if (Sperrdruck)
+            D.SetSperrdruck();
+        return D;
+    };
+    QString Line = QStringLiteral(" ");
+    TDatensatz D = Draw();
+    // A word too long for the line is still shown, alone, rather than an
+    // empty line.
+    if (Line.size() + D.Brl.size() > BrailleChars)
+        Line += D.Brl;
+    while (Line.size() + D.Brl.size() <= BrailleChars) {
+        Line += D.Brl + QString(SpacesAfterItem(Leerzeichen), u' ');
+        for (int Try = 0; Try < 10; ++Try) {
+            D = Draw();
+            if (Line.size() + D.Brl.size() <= BrailleChars)
+                break;
+        }
+    }
+    return Result + ShowAsBraille(TrimEnd(Line)) + CrLf;
+}
+
+QString TAT_SatzLesen_Settings::CreateText(TClickPos &ClickPos) const
+{
+    TDatensatzDynArray Candidates;
+    for (const TDatensatz &S : Saetzeliste)
+        if (!CheckBraillezeilenbreite || S.Brl.size() <= BrailleChars - 1)
+            Candidates.append(S);
+    if (Candidates.isEmpty())
+        return NothingFound(ClickPos, QStringLiteral("Kein Satz gefunden!"));
+    QString Result = TaskLine(ClickPos, QStringLiteral("Lies den Satz:"));
+    TDatensatz D = Candidates[Random(int(Candidates.size()))];
+    if (Saetzeliste.size() != 1)
+        for (int Try = 1; Try < 10 && D.Brl == ClickPos.Datensatz.Brl; ++Try)
+            D = Candidates[Random(int(Candidates.size()))];
+    ClickPos.Datensatz = D;
+    return Result + u' ' + ShowAsBraille(D.Brl) + CrLf;
+}
+
+QString TAT_Fehlersuche_Settings::CreateText(TClickPos &ClickPos) const
+{
+    ClickPos.FPos.clear();
+    if (Fehlersucheliste.isEmpty())
+        return NothingFound(ClickPos, QStringLiteral("Kein Text gefunden!"));
+    QString Result = TaskLine(ClickPos, QStringLiteral("Was stimmt hier nicht?"));
+    ClickPos.FClickSelStart = int(Result.size()) + 1; // the line starts with a space
+    TDatensatz D = Fehlersucheliste.first();
+    if (Fehlersucheliste.size() > 1) {
+        D = Fehlersucheliste[Random(int(Fehlersucheliste.size()))];
+        for (int Try = 0; Try < 11 && D.Brl == ClickPos.Datensatz.Brl; ++Try)
+            D = Fehlersucheliste[Random(int(Fehlersucheliste.size()))];
+    }
+    ClickPos.Datensatz = D;
+    const QString Line = DatenParts().CreateString(ClickPos, dptMultiVariante);
+    return Result + u' ' + ShowAsBraille(Line) + CrLf;
 }

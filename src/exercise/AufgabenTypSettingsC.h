@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class TDaten;
+struct TClickPos;
 
 // The parameters of an exercise, one plain value record per task type. A
 // lesson sets all of them to their standard values, hands each line of a
@@ -211,6 +212,9 @@ struct TAT_Fehlersuche_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new exercise: the text to show (ending in CR LF); the task to
+    // speak and where the cursor goes are left in ClickPos.
+    QString CreateText(TClickPos &ClickPos) const;
 };
 
 struct TAT_ZeichenLesen_Settings {
@@ -226,6 +230,9 @@ struct TAT_ZeichenLesen_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new exercise: the text to show (ending in CR LF); the task to
+    // speak and where the cursor goes are left in ClickPos.
+    QString CreateText(TClickPos &ClickPos) const;
 };
 
 struct TAT_WortLesen_Settings {
@@ -249,6 +256,9 @@ struct TAT_WortLesen_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new exercise: the text to show (ending in CR LF); the task to
+    // speak and where the cursor goes are left in ClickPos.
+    QString CreateText(TClickPos &ClickPos) const;
 };
 
 struct TAT_SatzLesen_Settings {
@@ -266,6 +276,9 @@ struct TAT_SatzLesen_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new exercise: the text to show (ending in CR LF); the task to
+    // speak and where the cursor goes are left in ClickPos.
+    QString CreateText(TClickPos &ClickPos) const;
 };
 
 struct TAT_ZeichenTippen_Settings {

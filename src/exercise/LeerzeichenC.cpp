@@ -1,5 +1,6 @@
 #include "exercise/LeerzeichenC.h"
 
+#include "content/RandomC.h"
 #include "content/TextFileC.h"
 
 #include <cstdlib>
@@ -50,4 +51,26 @@ void TLeerzeichen::SetData(const QString &S)
     default:
         SetData(ltAlways, 3);
     }
+}
+
+TDatensatz TLeerzeichen::GetDatensatzWithSpaces(const TDatensatz &ADatensatz, bool IsFindDatensatz) const
+{
+    TDatensatz D;
+    D.SetData(ADatensatz);
+    switch (Typ) {
+    case ltNone:
+        break;
+    case ltAlways:
+        D.Brl += QString(Count, u' ');
+        break;
+    case ltByWords:
+        if (IsFindDatensatz)
+            D.Brl = QString(Count, u' ') + D.Brl + QString(Count, u' ');
+        break;
+    case ltRandom:
+        if (Random(2) == 1)
+            D.Brl += QString(Random(3) + 1, u' ');
+        break;
+    }
+    return D;
 }

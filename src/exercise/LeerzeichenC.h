@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/DatenHelperC.h"
+
 #include <QString>
 
 enum TLeerzeichenTyp { ltNone = 0, ltAlways = 1, ltByWords = 2, ltRandom = 3 };
@@ -15,5 +17,10 @@ struct TLeerzeichen {
     // The text form of a lesson file: "1.2" is (ltAlways, 2), "2" is
     // (ltByWords, 2), "3" is (ltRandom, 0), "0" is (ltNone, 0).
     void SetData(const QString &S);
+    // A copy of the record whose braille form carries the spaces of this
+    // rule: ltAlways appends Count; ltByWords puts Count in front and after,
+    // but only for a target (IsFindDatensatz); ltRandom appends 1 to 3 now
+    // and then.
+    TDatensatz GetDatensatzWithSpaces(const TDatensatz &ADatensatz, bool IsFindDatensatz) const;
     bool operator==(const TLeerzeichen &) const = default;
 };

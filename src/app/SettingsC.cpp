@@ -1,0 +1,3 @@
+#include "app/SettingsC.h"
+
+int BrailleChars = 40;
