@@ -9,6 +9,7 @@
 
 class TDaten;
 struct TClickPos;
+class TTippenPos;
 
 // The parameters of an exercise, one plain value record per task type. A
 // lesson sets all of them to their standard values, hands each line of a
@@ -87,6 +88,9 @@ struct TAT_VerstecktesZeichen_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new finding exercise (NewDatensatz: a new target, else a new line
+    // for the target in ClickPos.Datensatz); its answer key goes to ClickPos.
+    QString CreateText(TClickPos &ClickPos, bool NewDatensatz) const;
 };
 
 struct TAT_VerstecktesWort_Settings {
@@ -114,6 +118,9 @@ struct TAT_VerstecktesWort_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new finding exercise (NewDatensatz: a new target, else a new line
+    // for the target in ClickPos.Datensatz); its answer key goes to ClickPos.
+    QString CreateText(TClickPos &ClickPos, bool NewDatensatz) const;
 };
 
 struct TAT_ZeichenFinden_Settings {
@@ -133,6 +140,9 @@ struct TAT_ZeichenFinden_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new finding exercise (NewDatensatz: a new target, else a new line
+    // for the target in ClickPos.Datensatz); its answer key goes to ClickPos.
+    QString CreateText(TClickPos &ClickPos, bool NewDatensatz) const;
 };
 
 struct TAT_WortFinden_Settings {
@@ -158,6 +168,9 @@ struct TAT_WortFinden_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new finding exercise (NewDatensatz: a new target, else a new line
+    // for the target in ClickPos.Datensatz); its answer key goes to ClickPos.
+    QString CreateText(TClickPos &ClickPos, bool NewDatensatz) const;
 };
 
 struct TAT_ZeichenInWortFinden_Settings {
@@ -182,6 +195,9 @@ struct TAT_ZeichenInWortFinden_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new finding exercise (NewDatensatz: a new target, else a new line
+    // for the target in ClickPos.Datensatz); its answer key goes to ClickPos.
+    QString CreateText(TClickPos &ClickPos, bool NewDatensatz) const;
 };
 
 struct TAT_FigurFinden_Settings {
@@ -198,6 +214,9 @@ struct TAT_FigurFinden_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new finding exercise (NewDatensatz: a new target, else a new line
+    // for the target in ClickPos.Datensatz); its answer key goes to ClickPos.
+    QString CreateText(TClickPos &ClickPos, bool NewDatensatz) const;
 };
 
 struct TAT_Fehlersuche_Settings {
@@ -295,6 +314,8 @@ struct TAT_ZeichenTippen_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new typing exercise; its fields go to TippenPos.
+    QString CreateText(TTippenPos &TippenPos) const;
 };
 
 struct TAT_WortTippen_Settings {
@@ -318,6 +339,8 @@ struct TAT_WortTippen_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new typing exercise; its fields go to TippenPos.
+    QString CreateText(TTippenPos &TippenPos) const;
 };
 
 struct TAT_SatzTippen_Settings {
@@ -336,6 +359,8 @@ struct TAT_SatzTippen_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new typing exercise; its fields go to TippenPos.
+    QString CreateText(TTippenPos &TippenPos) const;
 };
 
 struct TAT_Brueckenwoerter_Settings {
@@ -350,6 +375,8 @@ struct TAT_Brueckenwoerter_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new typing exercise; its fields go to TippenPos.
+    QString CreateText(TTippenPos &TippenPos) const;
 };
 
 struct TAT_Lueckentext_Settings {
@@ -364,6 +391,8 @@ struct TAT_Lueckentext_Settings {
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
     void CreateLists(TDaten &Daten);
+    // A new typing exercise; its fields go to TippenPos.
+    QString CreateText(TTippenPos &TippenPos) const;
 };
 
 // The eighteen records of a lesson, in task-type order, with dispatch by
