@@ -6,6 +6,7 @@
 #include "content/RandomC.h"
 #include "exercise/ClickPosC.h"
 #include "exercise/DatenPartsC.h"
+#include "exercise/TippenPosC.h"
 #include "content/GlobalsC.h"
 #include "content/TextFileC.h"
 #include "log/LogC.h"
@@ -988,4 +989,33 @@ QString TAT_Fehlersuche_Settings::CreateText(TClickPos &ClickPos) const
     ClickPos.Datensatz = D;
     const QString Line = DatenParts().CreateString(ClickPos, dptMultiVariante);
     return Result + u' ' + ShowAsBraille(Line) + CrLf;
+}
+
+QString TAT_ZeichenTippen_Settings::CreateText(TTippenPos &TippenPos) const
+{
+    return TippenPos.CreateNewString(tpmZeichen, Lernzeichenliste, MaxLernzeichenAnzahl, ZeigeNormaltext) + CrLf;
+}
+
+QString TAT_WortTippen_Settings::CreateText(TTippenPos &TippenPos) const
+{
+    return TippenPos.CreateNewString(tpmWort, WoerterlisteLernen, MaxWortAnzahl, ZeigeNormaltext) + CrLf;
+}
+
+QString TAT_SatzTippen_Settings::CreateText(TTippenPos &TippenPos) const
+{
+    TDatensatzDynArray Fitting;
+    for (const TDatensatz &S : Saetzeliste)
+        if (!CheckBraillezeilenbreite || S.Brl.size() <= BrailleChars - 1)
+            Fitting.append(S);
+    return TippenPos.CreateNewString(tpmSatz, Fitting, -1, ZeigeNormaltext) + CrLf;
+}
+
+QString TAT_Brueckenwoerter_Settings::CreateText(TTippenPos &TippenPos) const
+{
+    return TippenPos.CreateNewString(tpmBrueckenwoerter, Brueckenwoerterliste, -1, false) + CrLf;
+}
+
+QString TAT_Lueckentext_Settings::CreateText(TTippenPos &TippenPos) const
+{
+    return TippenPos.CreateNewString(tpmLueckentext, Lueckentextliste, -1, false) + CrLf;
 }

@@ -2,6 +2,8 @@
 
 #include "exercise/ClickPosC.h"
 
+class TTippenPos;
+
 #include <QString>
 
 enum TDatenPartTyp {
@@ -21,6 +23,9 @@ struct TDatenParts {
     // part becomes a click range (from ClickPos.FClickSelStart on) and its
     // spaces empty cells.
     QString CreateString(TClickPos &ClickPos, TDatenPartTyp AVariante);
+    // The line of TippenPos.Datensatz with an input field for each marked
+    // part, accepting every alternative; the first is shown as the answer.
+    QString CreateString(TTippenPos &TippenPos, TDatenPartTyp AVariante);
 };
 
 // The program's one object.

@@ -46,3 +46,28 @@ void PlaySoundNr(int Nr, bool Enabled)
     if (P)
         P(SoundsPath + Name);
 }
+
+namespace {
+std::function<void()> &BeepFunction()
+{
+    static std::function<void()> B;
+    return B;
+}
+} // namespace
+
+void InstallBeep(std::function<void()> Beep)
+{
+    std::lock_guard Lock(PlayerMutex);
+    BeepFunction() = std::move(Beep);
+}
+
+void SystemBeep()
+{
+    std::function<void()> B;
+    {
+        std::lock_guard Lock(PlayerMutex);
+        B = BeepFunction();
+    }
+    if (B)
+        B();
+}

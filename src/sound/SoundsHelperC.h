@@ -37,3 +37,8 @@ void InstallSoundPlayer(TSoundPlayer Player);
 // Plays sound Nr from the sounds folder when the program's switch and the
 // caller's own switch (Enabled) are both on. Returns at once.
 void PlaySoundNr(int Nr, bool Enabled);
+
+// The system's short warning sound, for a key that cannot be taken. The
+// windows install the real one; without it, nothing sounds.
+void InstallBeep(std::function<void()> Beep);
+void SystemBeep();
