@@ -7,6 +7,7 @@
 #include "exercise/ClickPosC.h"
 #include "exercise/DatenPartsC.h"
 #include "exercise/TippenPosC.h"
+#include "run/SpeakTextLinesC.h"
 #include "content/GlobalsC.h"
 #include "content/TextFileC.h"
 #include "log/LogC.h"
@@ -1018,4 +1019,98 @@ QString TAT_Brueckenwoerter_Settings::CreateText(TTippenPos &TippenPos) const
 QString TAT_Lueckentext_Settings::CreateText(TTippenPos &TippenPos) const
 {
     return TippenPos.CreateNewString(tpmLueckentext, Lueckentextliste, -1, false) + CrLf;
+}
+
+QString TAT_Text_Settings::CreateText(TSpeakTextLines &SpeakTextLines) const
+{
+    SpeakTextLines.Clear();
+    const QStringList Lines = SplitLines(Text);
+    for (const QString &L : Lines)
+        SpeakTextLines.Add(L);
+    SpeakTextLines.SetSpeakTextString(Lines.isEmpty() ? QString() : Lines.first());
+    return (BrlUniChar ? BrlUniChar->Translate(Text, ttToUniBrl, false) : Text) + CrLf;
+}
+
+namespace {
+
+// The table of characters: " [a]  1  a" per record, braille padded to one
+// width and dots to another, and "a besteht aus Punkt 1" spoken for it.
+void CharacterTable(const QString &Heading, const TDatensatzDynArray &Lernzeichenliste, bool Datenzufall, TMemo &Re,
+                    TSpeakTextLines &Lines)
+{
+    Lines.Clear();
+    Re.BeginUpdate();
+    Re.Clear();
+    Lines.SetSpeakTextString(Heading);
+    Lines.Add(Heading);
+    Re.AddLine(Heading);
+    TDatensatzDynArray L = Lernzeichenliste;
+    if (Datenzufall && L.size() > 1) {
+        TDatensatzDynArray Shuffled;
+        while (L.size() > 1)
+            Shuffled.append(L.takeAt(Random(int(L.size()))));
+        Shuffled.append(L.first());
+        L = Shuffled;
+    }
+    auto Dots = [](const TDatensatz &D) {
+        return BrlUniChar ? BrlUniChar->ConvertTextToDotsString(D.Brl, false) : QString();
+    };
+    qsizetype W1 = 0;
+    qsizetype W2 = 0;
+    for (const TDatensatz &D : std::as_const(L)) {
+        W1 = qMax(W1, D.Brl.size());
+        W2 = qMax(W2, Dots(D).size());
+    }
+    QString Table;
+    for (const TDatensatz &D : std::as_const(L)) {
+        Table += QStringLiteral(" [%1]  %2  %3").arg(D.Brl.leftJustified(W1), Dots(D).leftJustified(W2), D.Text) + CrLf;
+        Lines.Add(QStringLiteral("%1 besteht aus %2")
+                      .arg(D.Text, BrlUniChar ? BrlUniChar->ConvertTextToSpeakTextDotsString(D.Brl) : QString()));
+    }
+    Table = TrimEnd(Table);
+    if (!Table.isEmpty())
+        Re.AddLine(BrlUniChar ? BrlUniChar->Translate(Table, ttToUniBrl, false) : Table);
+}
+
+} // namespace
+
+void TAT_Schnellkurs_Settings::CreateText(TMemo &Re, TSpeakTextLines &SpeakTextLines) const
+{
+    CharacterTable(QStringLiteral("Lerne folgende Zeichen im Schnellkurs:"), Lernzeichenliste, Datenzufall, Re,
+                   SpeakTextLines);
+    Re.EndUpdate();
+}
+
+void TAT_BuchstabenLernen_Settings::CreateText(TMemo &Re, TSpeakTextLines &SpeakTextLines) const
+{
+    CharacterTable(QStringLiteral("Lerne folgende Zeichen:"), Lernzeichenliste, Datenzufall, Re, SpeakTextLines);
+    if (MaxWortAnzahl >= 1 && !WoerterlisteLernen.isEmpty()) {
+        const QString Heading = QStringLiteral("Lies die folgenden Wörter:");
+        SpeakTextLines.Add(QString());
+        SpeakTextLines.Add(Heading);
+        Re.AddLine(CrLf + Heading);
+        // Distinct words, drawn at random, at most MaxWortAnzahl.
+        TDatensatzDynArray Chosen;
+        auto Take = [&Chosen](const TDatensatz &D) {
+            for (const TDatensatz &C : std::as_const(Chosen))
+                if (C.Brl == D.Brl)
+                    return;
+            Chosen.append(D);
+        };
+        if (WoerterlisteLernen.size() == 1) {
+            Chosen.append(WoerterlisteLernen.first());
+        } else {
+            TDatensatzDynArray Left = WoerterlisteLernen;
+            while (Chosen.size() < MaxWortAnzahl && Left.size() > 1)
+                Take(Left.takeAt(Random(int(Left.size()))));
+            if (Chosen.size() < MaxWortAnzahl && Left.size() == 1)
+                Take(Left.first());
+        }
+        QString Line = QStringLiteral(" ");
+        for (qsizetype I = 0; I < Chosen.size(); ++I)
+            Line += Chosen[I].Brl + (I + 1 < Chosen.size() ? QString(Leerzeichen, u' ') : QString());
+        SpeakTextLines.Add(Line);
+        Re.AddLine(ShowAsBraille(Line));
+    }
+    Re.EndUpdate();
 }

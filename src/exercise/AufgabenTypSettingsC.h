@@ -10,6 +10,8 @@
 class TDaten;
 struct TClickPos;
 class TTippenPos;
+class TSpeakTextLines;
+class TMemo;
 
 // The parameters of an exercise, one plain value record per task type. A
 // lesson sets all of them to their standard values, hands each line of a
@@ -32,6 +34,9 @@ struct TAT_Text_Settings {
     void Clear() { *this = {}; }
     void SetStandard() { Clear(); }
     bool SetData(const QString &S, QStringList *Notes = nullptr);
+    // The text to show (braille in brackets becomes cells); its lines, as
+    // written, go to the spoken lines.
+    QString CreateText(TSpeakTextLines &SpeakTextLines) const;
 };
 
 struct TAT_Schnellkurs_Settings {
@@ -45,6 +50,9 @@ struct TAT_Schnellkurs_Settings {
     void Clear() { *this = {}; }
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
+    // Writes the table of characters with their dots into the memo and the
+    // spoken lines.
+    void CreateText(TMemo &Re, TSpeakTextLines &SpeakTextLines) const;
     void CreateLists(TDaten &Daten);
 };
 
@@ -68,6 +76,8 @@ struct TAT_BuchstabenLernen_Settings {
     void Clear() { *this = {}; }
     void SetStandard();
     bool SetData(const QString &S, QStringList *Notes = nullptr);
+    // The table of characters, then a line of words to read.
+    void CreateText(TMemo &Re, TSpeakTextLines &SpeakTextLines) const;
     void CreateLists(TDaten &Daten);
 };
 

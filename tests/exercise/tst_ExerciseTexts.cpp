@@ -4,8 +4,10 @@
 #include "exercise/AufgabenTypSettingsC.h"
 #include "exercise/ClickPosC.h"
 #include "exercise/DatenPartsC.h"
+#include "content/TextFileC.h"
 #include "exercise/LeerzeichenC.h"
 #include "log/LogC.h"
+#include "run/SpeakTextLinesC.h"
 
 #include <QtTest>
 
@@ -256,6 +258,83 @@ private slots:
             Shown.insert(C.Datensatz.Brl);
         }
         QCOMPARE(Shown.size(), 2);
+    }
+
+    void textWithBraille()
+    {
+        TAT_Text_Settings S;
+        S.SetData(QStringLiteral("Text=Punkt [a] \\Zeile 2"));
+        TSpeakTextLines Lines;
+        QCOMPARE(S.CreateText(Lines), QStringLiteral("Punkt ⠁\r\nZeile 2\r\n"));
+        QCOMPARE(Lines.Lines(), (QStringList{"Punkt [a]", "Zeile 2"}));
+        QCOMPARE(Lines.SpeakTextString(), QStringLiteral("Punkt [a]"));
+    }
+
+    void characterTable()
+    {
+        TAT_Schnellkurs_Settings S;
+        S.SetStandard();
+        S.Lernzeichenliste = Records({"a ^ a", "b ^ b", "ß ^ ß"});
+        TStringMemo Memo;
+        TSpeakTextLines Lines(&Memo);
+        S.CreateText(Memo, Lines);
+        QCOMPARE(Memo.Text(), QStringLiteral("Lerne folgende Zeichen im Schnellkurs:\r\n"
+                                             " ⠁  1     a\r\n ⠃  12    b\r\n ⠮  2346  ß\r\n"));
+        QCOMPARE(Lines.Lines(), (QStringList{"Lerne folgende Zeichen im Schnellkurs:", "a besteht aus Punkt 1",
+                                             "b besteht aus Punkte 1 2", "ß besteht aus Punkte 2 3 4 6"}));
+        QCOMPARE(Memo.UpdateDepth(), 0);
+        S.Lernzeichenliste.clear(); // only the heading
+        S.CreateText(Memo, Lines);
+        QCOMPARE(Memo.Text(), QStringLiteral("Lerne folgende Zeichen im Schnellkurs:\r\n"));
+    }
+
+    void learningWithWords_data()
+    {
+        QTest::addColumn<QStringList>("Words");
+        QTest::addColumn<int>("Shown");
+        QTest::newRow("two distinct words") << QStringList{"ab ^ ab", "ba ^ ba"} << 2;
+        QTest::newRow("two records of one word") << QStringList{"ab ^ ab", "ab ^ Ab"} << 1;
+        QTest::newRow("more than enough") << QStringList{"a ^ a", "b ^ b", "ab ^ ab", "ba ^ ba", "aa ^ aa"} << 3;
+    }
+    void learningWithWords()
+    {
+        QFETCH(QStringList, Words);
+        QFETCH(int, Shown);
+        TAT_BuchstabenLernen_Settings S;
+        S.SetStandard();
+        S.Leerzeichen = 1;
+        S.Lernzeichenliste = Records({"a ^ a", "b ^ b"});
+        for (const QString &W : Words) {
+            TDatensatz D;
+            D.SetData(W);
+            S.WoerterlisteLernen.append(D);
+        }
+        for (quint64 Seed = 1; Seed <= 10; ++Seed) {
+            RandSeed(Seed);
+            TStringMemo Memo;
+            TSpeakTextLines Lines(&Memo);
+            S.CreateText(Memo, Lines);
+            QCOMPARE(Lines.Get(Lines.Count() - 2), QStringLiteral("Lies die folgenden Wörter:"));
+            const QString WordLine = Lines.Get(Lines.Count() - 1);
+            QCOMPARE(WordLine.mid(1).split(u' ').size(), Shown);
+            // The memo has one line per spoken line.
+            QCOMPARE(SplitLines(Memo.Text()).size(), Lines.Count());
+        }
+    }
+
+    void spokenLineFollowsTheCaret()
+    {
+        TStringMemo Memo;
+        Memo.SetText(QStringLiteral("eins\r\nzwei\r\ndrei"));
+        TSpeakTextLines Lines(&Memo);
+        Lines.Remember();
+        QCOMPARE(Lines.NewLine(), 0);
+        Memo.SetSelStart(2);
+        QVERIFY(!Lines.IsNewLine());
+        Memo.SetSelStart(7);
+        QVERIFY(Lines.IsNewLine());
+        QCOMPARE(Lines.NewLine(), 1);
+        QCOMPARE(Lines.Get(5), QString());
     }
 
     void errorSearch()
