@@ -228,6 +228,54 @@ private slots:
         QCOMPARE(FTippen.IsInPosIndex(First + 1), -1);
     }
 
+    void firstAnswerTypedIsRightOneCellChangedIsWrong_data()
+    {
+        QTest::addColumn<int>("Modus");
+        QTest::addColumn<QStringList>("Lines");
+        QTest::newRow("characters") << int(tpmZeichen) << QStringList{"a ^ a", "ß ^ ß", "# ^ Zahlzeichen"};
+        QTest::newRow("words") << int(tpmWort) << QStringList{"$haus ^ Haus", "straße ^ Straße", "#12 ^ 12"};
+        QTest::newRow("sentences") << int(tpmSatz) << QStringList{"$das ist gut. ^ Das ist gut.", "wer? ^ wer?"};
+        QTest::newRow("bridge words") << int(tpmBrueckenwoerter) << QStringList{"$haus ^$tür\\tür^ $schloss ^ x"};
+        QTest::newRow("gap texts") << int(tpmLueckentext) << QStringList{"wir ^sind^ im ^$haus\\$garten^. ^ x"};
+    }
+    void firstAnswerTypedIsRightOneCellChangedIsWrong()
+    {
+        QFETCH(int, Modus);
+        QFETCH(QStringList, Lines);
+        TDatensatzDynArray List;
+        for (const QString &L : Lines) {
+            TDatensatz D;
+            D.SetData(L);
+            List.append(D);
+        }
+        for (quint64 Seed = 1; Seed <= 40; ++Seed) {
+            RandSeed(Seed);
+            Show(TTippenPosModus(Modus), List, 3);
+            QVERIFY(FTippen.Count() > 0);
+            // Every accepted answer is braille the table knows, or a space.
+            for (const TTippenPos::TPos &P : FTippen.FPos)
+                for (const QString &Answer : P.FTypeText)
+                    for (QChar C : Answer) {
+                        TBuc B;
+                        QVERIFY2(C == u' ' || FTable.FindUniBrl(C, B), qPrintable(Answer));
+                    }
+            // Typed key by key, the first answer of every field is right...
+            for (int F = 0; F < FTippen.Count(); ++F) {
+                FMemo.SetSelStart(FTippen.FPos[F].FWritePos);
+                Type(F, FTippen.FPos[F].FTypeText.first());
+            }
+            QString Text, Speak;
+            QCOMPARE(FTippen.CheckPos(Text, Speak, false), 1);
+            // ... and one cell changed in the last field makes it wrong.
+            TTippenPos::TPos &Last = FTippen.FPos.last();
+            FMemo.SetSelStart(Last.FWritePos);
+            FTippen.KeyPress(QChar(TTippenPos::KeyBackspace), FTippen.Count() - 1);
+            const QChar Other = Last.FTypeText.first().back() == QChar(0x2801) ? QChar(0x2803) : QChar(0x2801);
+            FTippen.KeyPress(Other, FTippen.Count() - 1);
+            QCOMPARE(FTippen.CheckPos(Text, Speak, false), -1);
+        }
+    }
+
     void typingTypesTakeTheirLists()
     {
         TAufgabenTypSettings S;
