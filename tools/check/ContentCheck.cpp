@@ -10,6 +10,9 @@
 #include "content/TextFileC.h"
 #include "content/TypenHelperC.h"
 #include "log/LogC.h"
+#include "app/SettingsC.h"
+#include "content/RandomC.h"
+#include "exercise/ExerciseC.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -329,4 +332,85 @@ TCheckResult CheckProgramFolder(const TCheckOptions &Options)
     DatendateiTypen = nullptr;
     InstallLog(nullptr);
     return Result;
+}
+
+QStringList PreviewLesson(const TPreviewOptions &Options, bool &Ok)
+{
+    QStringList Out;
+    Ok = false;
+    const QString File = QFileInfo(Options.LessonFile).absoluteFilePath();
+    // The lesson's learning material is the folder two levels above it.
+    const QString AreaFolder = QFileInfo(File).absolutePath();
+    const QString MaterialFolder = QFileInfo(AreaFolder).absolutePath();
+    const QString Program = Options.ProgramFolder.isEmpty()
+                                ? QFileInfo(QFileInfo(MaterialFolder).absolutePath()).absolutePath()
+                                : QDir(Options.ProgramFolder).absolutePath();
+    if (!QFileInfo(File).isFile()) {
+        Out.append(QStringLiteral("Die Lektionendatei \"%1\" existiert nicht!").arg(File));
+        return Out;
+    }
+    InitPaths(IncludeTrailingPathDelimiter(Program), CurrentUserName(),
+              QDir::tempPath() + QStringLiteral("/tastwerk-check-nothing-is-written"));
+    SetLernmaterialPath(QFileInfo(MaterialFolder).fileName());
+
+    TLog Log(nullptr, QString());
+    InstallLog(&Log);
+    TBrlUniChar Table;
+    BrlUniChar = &Table;
+    Table.LoadFile();
+    TDaten Daten;
+    Daten.LoadFiles();
+    TLektionendatei Lesson(nullptr, TFileInfo::Create(File), &Daten);
+    TakeLog(Log, Out);
+    for (const QString &H : Lesson.Hinweise())
+        Out.append(QStringLiteral("Hinweis, %1").arg(H));
+    Ok = Lesson.Typ() != atNone;
+
+    const int SavedWidth = BrailleChars;
+    BrailleChars = qBound(20, Options.Width, 80);
+    RandSeed(Options.Seed);
+    TExercise Exercise;
+    const TExerciseGroup Group = ExerciseGroup(Lesson.Typ());
+    for (int N = 1; Ok && N <= Options.Count; ++N) {
+        const QString Task = Exercise.Next(Lesson.Settings(), Lesson.Typ());
+        Out.append(QStringLiteral("Übung %1 von %2: %3 (%4), Braillezeile %5 Zellen, Startwert %6")
+                       .arg(N)
+                       .arg(Options.Count)
+                       .arg(Lesson.Titel(), AufgabenTypKey(Lesson.Typ()))
+                       .arg(BrailleChars)
+                       .arg(Options.Seed));
+        Out.append(QStringLiteral("Aufgabe (gesprochen): %1").arg(Task));
+        Out.append(QStringLiteral("Text:"));
+        for (const QString &Line : SplitLines(Exercise.Memo.Text()))
+            Out.append(QStringLiteral("| %1").arg(Line));
+        Out.append(QStringLiteral("Lösung:"));
+        const QString Text = Exercise.Memo.Text();
+        if (Group == egFind || Lesson.Typ() == atFehlersuche) {
+            int K = 0;
+            for (const TClickPos::TPos &P : Exercise.ClickPos.FPos)
+                Out.append(QStringLiteral("  Ziel %1: Position %2 bis %3: %4")
+                               .arg(++K)
+                               .arg(P.FromPos)
+                               .arg(P.ToPos)
+                               .arg(Text.mid(P.FromPos, P.ToPos - P.FromPos + 1)));
+            if (K == 0)
+                Out.append(QStringLiteral("  kein Ziel"));
+        } else if (Group == egType) {
+            int K = 0;
+            for (const TTippenPos::TPos &P : Exercise.TippenPos.FPos)
+                Out.append(QStringLiteral("  Feld %1 an Position %2: %3")
+                               .arg(++K)
+                               .arg(P.FWritePos)
+                               .arg(P.FTypeText.join(QStringLiteral(" oder "))));
+            if (K == 0)
+                Out.append(QStringLiteral("  kein Feld"));
+        } else {
+            Out.append(QStringLiteral("  keine: lesen, dann weiter"));
+        }
+        Out.append(QString());
+    }
+    BrailleChars = SavedWidth;
+    BrlUniChar = nullptr;
+    InstallLog(nullptr);
+    return Out;
 }

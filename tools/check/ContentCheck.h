@@ -19,3 +19,18 @@ struct TCheckResult {
 // the program's own loaders and collects every message they log, plus what
 // would make an exercise useless although it loads. Reads only.
 TCheckResult CheckProgramFolder(const TCheckOptions &Options);
+
+// What tastwerk-check --preview shows of a lesson.
+struct TPreviewOptions {
+    QString ProgramFolder;
+    QString LessonFile;
+    quint64 Seed = 1;
+    int Count = 1;
+    int Width = 40; // cells of the braille line
+};
+
+// Makes Count exercises of the lesson with the generator seeded by Seed, and
+// gives each as a teacher needs to see it: the spoken task, the text as shown
+// (braille as cells) and the answer key. Ok is false when the lesson could
+// not be loaded; the lines then say why.
+QStringList PreviewLesson(const TPreviewOptions &Options, bool &Ok);

@@ -22,11 +22,16 @@ QTextStream &Out()
 void Usage()
 {
     Out() << "Aufruf: tastwerk-check [PROGRAMMORDNER] [--material NAME]\n"
+             "        tastwerk-check [PROGRAMMORDNER] --preview LEKTIONSDATEI [--seed N] [--count N] [--width ZELLEN]\n"
              "\n"
              "Lädt die Brailletabelle, die Typenlisten und die Lernmaterialien eines\n"
              "Programmordners so, wie Tastwerk sie lädt, und meldet jedes Problem in einer\n"
              "Zeile. Ohne PROGRAMMORDNER wird der Ordner dieses Programms geprüft; mit\n"
              "--material nur das genannte Lernmaterial. Es wird nichts geschrieben.\n"
+             "\n"
+             "Mit --preview werden Übungen einer Lektion erzeugt und gezeigt: die gesprochene\n"
+             "Aufgabe, der Text mit Braille als Zellen und die Lösung (Startwert --seed, Anzahl\n"
+             "--count, Breite der Braillezeile --width, 20 bis 80, Vorgabe 40).\n"
              "\n"
              "Rückgabewert: 0 keine Meldung, 1 Meldungen, 2 der Ordner ist nicht lesbar.\n";
 }
@@ -38,13 +43,36 @@ int main(int argc, char *argv[])
     QCoreApplication App(argc, argv);
     const QStringList Args = App.arguments().mid(1);
     TCheckOptions Options;
+    TPreviewOptions Preview;
+    // The number after an option; false when it is none.
+    auto Number = [&Args](qsizetype &I, qlonglong &Value) {
+        bool Ok = false;
+        Value = Args[++I].toLongLong(&Ok);
+        return Ok && Value >= 0;
+    };
+    qlonglong Value = 0;
     for (qsizetype I = 0; I < Args.size(); ++I) {
         const QString &A = Args[I];
+        const bool HasValue = I + 1 < Args.size();
         if (A == QLatin1String("--help") || A == QLatin1String("-h")) {
             Usage();
             return 0;
         }
-        if (A == QLatin1String("--material") && I + 1 < Args.size()) {
+        if (A == QLatin1String("--preview") && HasValue) {
+            Preview.LessonFile = Args[++I];
+        } else if (A == QLatin1String("--seed") && HasValue) {
+            if (!Number(I, Value))
+                return Usage(), 2;
+            Preview.Seed = quint64(Value);
+        } else if (A == QLatin1String("--count") && HasValue) {
+            if (!Number(I, Value))
+                return Usage(), 2;
+            Preview.Count = int(qMin<qlonglong>(Value, 1000));
+        } else if (A == QLatin1String("--width") && HasValue) {
+            if (!Number(I, Value))
+                return Usage(), 2;
+            Preview.Width = int(qMin<qlonglong>(Value, 1000));
+        } else if (A == QLatin1String("--material") && HasValue) {
             Options.Material = Args[++I];
         } else if (Options.ProgramFolder.isEmpty() && !A.startsWith(QLatin1String("--"))) {
             Options.ProgramFolder = A;
@@ -52,6 +80,14 @@ int main(int argc, char *argv[])
             Usage();
             return 2;
         }
+    }
+    if (!Preview.LessonFile.isEmpty()) {
+        Preview.ProgramFolder = Options.ProgramFolder;
+        bool Ok = false;
+        for (const QString &Line : PreviewLesson(Preview, Ok))
+            Out() << Line << '\n';
+        Out().flush();
+        return Ok ? 0 : 1;
     }
     if (Options.ProgramFolder.isEmpty())
         Options.ProgramFolder = FindProgramFolder(QCoreApplication::applicationDirPath());
