@@ -281,11 +281,11 @@ QString CreateFindText(TClickPos &ClickPos, bool NewDatensatz, const TDatensatzD
     }
     if (!Pool.isEmpty()) {
         auto Draw = [&] { return Spaced(Pool[Random(int(Pool.size()))], Leerzeichen, false, Mode); };
-        TDatensatz F = Draw();
-        Items.append(F);
-        R += F.Brl;
+        // The first filler has to fit as well as the others: one that did
+        // not could push the only target out of the line, leaving nothing
+        // to find.
         while (true) {
-            F = Draw();
+            const TDatensatz F = Draw();
             // A filler without braille would never fill the line.
             if (TrimCtl(F.Brl).isEmpty() || TrimCtl(R + F.Brl).size() >= W)
                 break;
