@@ -96,6 +96,30 @@ private slots:
         QVERIFY(R.Lines.first().startsWith("Der Ordner \""));
     }
 
+    void previewOfALesson()
+    {
+        const QString Lesson = Program() + "Lernmaterialien/Lernmaterial-1/Bereich 2/08 Verstecktes Zeichen.lek";
+        const TRun A = Run({Program(), "--preview", Lesson, "--seed", "7", "--count", "3", "--width", "20"});
+        QCOMPARE(A.Status, 0);
+        // The same seed gives the same exercises.
+        QCOMPARE(Run({Program(), "--preview", Lesson, "--seed", "7", "--count", "3", "--width", "20"}).Lines, A.Lines);
+        QVERIFY(Run({Program(), "--preview", Lesson, "--seed", "8", "--count", "3", "--width", "20"}).Lines != A.Lines);
+        QCOMPARE(A.Lines.filter(QRegularExpression("^Übung \\d von 3: ")).size(), 3);
+        QCOMPARE(A.Lines.filter(QRegularExpression("^Aufgabe \\(gesprochen\\): Finde: ")).size(), 3);
+        QVERIFY(!A.Lines.filter(QRegularExpression("^  Ziel 1: Position \\d+ bis \\d+: [⠀-⣿]+$")).isEmpty());
+        for (const QString &Line : A.Lines.filter(QRegularExpression("^\\| ")))
+            QVERIFY2(Line.size() - 2 <= 20 || Line.startsWith("| Finde"), qPrintable(Line));
+    }
+
+    void previewOfAReadingLessonAndAMissingOne()
+    {
+        const QString Lesson = Program() + "Lernmaterialien/Lernmaterial-2/Kapitel/02 Zeichen lesen.lek";
+        const TRun R = Run({Program(), "--preview", Lesson});
+        QCOMPARE(R.Status, 0);
+        QVERIFY(R.Lines.contains("Lösung:"));
+        QCOMPARE(Run({Program(), "--preview", Program() + "gibt-es-nicht.lek"}).Status, 1);
+    }
+
     void wrongArguments()
     {
         QCOMPARE(Run({Program(), "--unsinn"}).Status, 2);
