@@ -337,6 +337,25 @@ private slots:
         QCOMPARE(Lines.Get(5), QString());
     }
 
+    void sentencesKeepToEveryWidth()
+    {
+        TAT_SatzLesen_Settings S;
+        S.SetStandard();
+        S.CheckBraillezeilenbreite = true;
+        for (int Len : {10, 19, 20, 39, 40, 60, 79, 80})
+            S.Saetzeliste.append(TDatensatz::Create(QString(Len, u'a'), QString(), QString()));
+        for (int Width : {20, 40, 80}) {
+            BrailleChars = Width;
+            for (quint64 Seed = 1; Seed <= 50; ++Seed) {
+                RandSeed(Seed);
+                TClickPos C;
+                const QString Line = ExerciseLine(S.CreateText(C));
+                QVERIFY2(Line.size() <= Width, qPrintable(QStringLiteral("%1 > %2").arg(Line.size()).arg(Width)));
+                QCOMPARE(C.FSelStart, 16); // after "Lies den Satz:" and its line break
+            }
+        }
+    }
+
     void errorSearch()
     {
         TAT_Fehlersuche_Settings S;
