@@ -331,9 +331,10 @@ bool TLektionen::LoadFiles(const QString &APath)
     Counter->Count(1);
     std::vector<std::unique_ptr<TLektionendatei>> Loaded(static_cast<size_t>(Files->size()));
     TWorkQueue *Pool = FListsInline ? nullptr : &FPool;
-    LoadInParallel(Files->size(), [&](qsizetype I) {
+    // One after the other: the lessons' lists are built on the work queue
+    // meanwhile, and reading lessons on more threads only competes with it.
+    for (qsizetype I = 0; I < Files->size() && !IsProgramClosing; ++I)
         Loaded[size_t(I)] = std::make_unique<TLektionendatei>(Counter, Files->at(I), FDaten, Pool);
-    });
     FList.reserve(Loaded.size());
     for (auto &L : Loaded)
         if (L)
