@@ -12,6 +12,11 @@
 
 TBrlUniChar *BrlUniChar = nullptr;
 
+QString ShowAsBraille(const QString &S)
+{
+    return BrlUniChar ? BrlUniChar->Translate(S, ttToUniBrl, true) : S;
+}
+
 namespace {
 
 // The split tests: list 0 or list 1 of each pair.

@@ -91,3 +91,8 @@ private:
 
 // The process-wide braille table, installed by its owner; null when none.
 extern TBrlUniChar *BrlUniChar;
+
+// A text as the learner's braille display shows it: every character the
+// process-wide table knows becomes its cell; the length stays. Unchanged
+// while no table is installed.
+QString ShowAsBraille(const QString &S);

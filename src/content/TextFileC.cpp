@@ -321,6 +321,22 @@ QString TrimCtl(const QString &S)
     return V.toString();
 }
 
+QString TrimCtlStart(const QString &S)
+{
+    qsizetype B = 0;
+    while (B < S.size() && S[B].unicode() <= 32)
+        ++B;
+    return S.mid(B);
+}
+
+QString TrimCtlEnd(const QString &S)
+{
+    qsizetype E = S.size();
+    while (E > 0 && S[E - 1].unicode() <= 32)
+        --E;
+    return S.left(E);
+}
+
 bool SameText(const QString &A, const QString &B)
 {
     return A.compare(B, Qt::CaseInsensitive) == 0;

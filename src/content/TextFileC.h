@@ -57,6 +57,9 @@ QString JoinLines(const QStringList &Lines);
 // Removes leading and trailing characters with codes up to 32.
 QString TrimCtl(const QString &S);
 QStringView TrimCtl(QStringView S);
+// The same at one end only.
+QString TrimCtlStart(const QString &S);
+QString TrimCtlEnd(const QString &S);
 
 // Names and keys compare without regard to case.
 bool SameText(const QString &A, const QString &B);

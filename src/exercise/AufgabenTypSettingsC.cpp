@@ -871,21 +871,6 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
-// A text as the learner's braille display shows it: every character the
-// table knows becomes its cell; the length stays.
-QString ShowAsBraille(const QString &S)
-{
-    return BrlUniChar ? BrlUniChar->Translate(S, ttToUniBrl, true) : S;
-}
-
-QString TrimEnd(const QString &S)
-{
-    qsizetype E = S.size();
-    while (E > 0 && S[E - 1].unicode() <= 32)
-        --E;
-    return S.left(E);
-}
-
 // The task line: it opens the text, is spoken first, and the cursor goes to
 // the line after it.
 QString TaskLine(TClickPos &ClickPos, const QString &Task)
@@ -926,7 +911,7 @@ QString TAT_ZeichenLesen_Settings::CreateText(TClickPos &ClickPos) const
         if (Line.size() == Before && D.Brl.isEmpty())
             break;
     }
-    return Result + ShowAsBraille(TrimEnd(Line)) + CrLf;
+    return Result + ShowAsBraille(TrimCtlEnd(Line)) + CrLf;
 }
 
 QString TAT_WortLesen_Settings::CreateText(TClickPos &ClickPos) const
@@ -954,7 +939,7 @@ QString TAT_WortLesen_Settings::CreateText(TClickPos &ClickPos) const
                 break;
         }
     }
-    return Result + ShowAsBraille(TrimEnd(Line)) + CrLf;
+    return Result + ShowAsBraille(TrimCtlEnd(Line)) + CrLf;
 }
 
 QString TAT_SatzLesen_Settings::CreateText(TClickPos &ClickPos) const
@@ -1067,7 +1052,7 @@ void CharacterTable(const QString &Heading, const TDatensatzDynArray &Lernzeiche
         Lines.Add(QStringLiteral("%1 besteht aus %2")
                       .arg(D.Text, BrlUniChar ? BrlUniChar->ConvertTextToSpeakTextDotsString(D.Brl) : QString()));
     }
-    Table = TrimEnd(Table);
+    Table = TrimCtlEnd(Table);
     if (!Table.isEmpty())
         Re.AddLine(BrlUniChar ? BrlUniChar->Translate(Table, ttToUniBrl, false) : Table);
 }

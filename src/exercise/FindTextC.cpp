@@ -21,29 +21,6 @@ enum TFindMode { fmPlain = 0, fmFigur = 1, fmZeichenInWort = 2, fmSperrdruck = 3
 // repeating the previous one.
 constexpr int MaxRedraws = 11;
 
-// A text as the learner's braille display shows it: every character the
-// table knows becomes its cell; the length stays.
-QString ShowAsBraille(const QString &S)
-{
-    return BrlUniChar ? BrlUniChar->Translate(S, ttToUniBrl, true) : S;
-}
-
-QString TrimEnd(const QString &S)
-{
-    qsizetype E = S.size();
-    while (E > 0 && S[E - 1].unicode() <= 32)
-        --E;
-    return S.left(E);
-}
-
-QString TrimStart(const QString &S)
-{
-    qsizetype B = 0;
-    while (B < S.size() && S[B].unicode() <= 32)
-        ++B;
-    return S.mid(B);
-}
-
 // The place of the character in mode 2, to be filled with the character.
 QString PlaceFormat(TZeichenInWortPosTyp Typ)
 {
@@ -305,30 +282,30 @@ QString CreateFindText(TClickPos &ClickPos, bool NewDatensatz, const TDatensatzD
         const bool Target = IsTarget(Item, T, Mode);
         QString S = Item.Brl;
         if (I == 0) {
-            S = u' ' + TrimStart(S);
+            S = u' ' + TrimCtlStart(S);
             A = S;
             if (Target)
                 ClickPos.AddPos(ClickPos.FClickSelStart + 1, ClickPos.FClickSelStart + int(TrimCtl(S).size()));
-            if (TrimEnd(A).size() > W) { // shown whole all the same
+            if (TrimCtlEnd(A).size() > W) { // shown whole all the same
                 Line = S;
                 break;
             }
         } else {
             // Two targets side by side share their spaces.
             if (Leerzeichen.Typ == ltByWords && Target && TrimCtl(Items[I - 1].Brl) == TrimCtl(S))
-                S = TrimStart(S);
+                S = TrimCtlStart(S);
             A += S;
-            if (TrimEnd(A).size() > W)
+            if (TrimCtlEnd(A).size() > W)
                 break;
             if (Target) {
                 const int Start = ClickPos.FClickSelStart + int(Line.size());
-                const int EndLen = int(TrimEnd(S).size());
+                const int EndLen = int(TrimCtlEnd(S).size());
                 ClickPos.AddPos(Start + EndLen - int(TrimCtl(S).size()), Start + EndLen - 1);
             }
         }
         Line += S;
     }
-    Line = TrimEnd(Line);
+    Line = TrimCtlEnd(Line);
 
     return Result + ShowAsBraille(Line) + CrLf;
 }

@@ -9,11 +9,6 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
-QString ShowAsBraille(const QString &S)
-{
-    return BrlUniChar ? BrlUniChar->Translate(S, ttToUniBrl, true) : S;
-}
-
 QString WithoutTrailingSpaces(const QString &S)
 {
     qsizetype E = S.size();

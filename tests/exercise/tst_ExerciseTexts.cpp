@@ -9,20 +9,11 @@
 #include "log/LogC.h"
 #include "run/SpeakTextLinesC.h"
 
+#include "../common/Records.h"
+
 #include <QtTest>
 
 namespace {
-TDatensatzDynArray Records(std::initializer_list<const char *> Lines)
-{
-    TDatensatzDynArray L;
-    for (const char *Line : Lines) {
-        TDatensatz D;
-        D.SetData(QString::fromUtf8(Line));
-        L.append(D);
-    }
-    return L;
-}
-
 // The exercise line of a result: the text after the task line, without its
 // line break.
 QString ExerciseLine(const QString &Result)

@@ -6,23 +6,14 @@
 #include "exercise/FindTextC.h"
 #include "exercise/LeerzeichenC.h"
 
+#include "../common/Records.h"
+
 #include <QtTest>
 
 namespace
 {
 
 const QChar EmptyCell(0x2800);
-
-TDatensatzDynArray Records(std::initializer_list<const char *> Lines)
-{
-    TDatensatzDynArray L;
-    for (const char *Line : Lines) {
-        TDatensatz D;
-        D.SetData(QString::fromUtf8(Line));
-        L.append(D);
-    }
-    return L;
-}
 
 // Words with the places of each of their characters, as the word files give
 // them.

@@ -5,6 +5,8 @@
 #include "exercise/TippenPosC.h"
 #include "sound/SoundsHelperC.h"
 
+#include "../common/Records.h"
+
 #include <QtTest>
 
 // Typing exercises: making them, typing into their fields, judging them.
@@ -18,17 +20,6 @@ class tst_TippenPos : public QObject
     int FBeeps = 0;
 
     QString Cells(const QString &S) const { return FTable.Translate(S, ttToUniBrl, true); }
-
-    static TDatensatzDynArray Records(std::initializer_list<const char *> Lines)
-    {
-        TDatensatzDynArray L;
-        for (const char *Line : Lines) {
-            TDatensatz D;
-            D.SetData(QString::fromUtf8(Line));
-            L.append(D);
-        }
-        return L;
-    }
 
     // Shows a fresh exercise in the memo, as the dialog does.
     void Show(TTippenPosModus Modus, const TDatensatzDynArray &List, int Max = 1, bool Normal = true)
