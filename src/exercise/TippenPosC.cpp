@@ -202,8 +202,7 @@ void TTippenPos::KeyPress(QChar Key, int PosIndex)
         } else {
             if (Key == KeyBackspace)
                 --S;
-            // The typed character after the cursor (1-based index in the
-            // spec's terms: S + length - FWritePos + 1).
+            // The typed character after the cursor.
             F.FText.remove(S + int(F.FText.size()) - F.FWritePos, 1);
             Shift(-1);
             FRe->SetSelStart(S);
