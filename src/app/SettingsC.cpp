@@ -1,3 +1,240 @@
 #include "app/SettingsC.h"
 
+#include "app/IniFileC.h"
+#include "content/FilesHelperC.h"
+#include "content/PathsC.h"
+#include "content/TextFileC.h"
+#include "sound/SoundsHelperC.h"
+
+#include <climits>
+#include <cstdlib>
+#include <variant>
+
+bool ShowEinleitung = true;
+bool ShowSplashScreen = true;
+QString LektionName;
 int BrailleChars = 40;
+int BrailleSize = 3;
+bool CloseCheck = true;
+int HighScore = 0;
+bool Querztastatur = true;
+QString SammelName;
+int SammelNameIndex = -1;
+QString SapiSpeechStimme;
+int SapiSpeechRate = 0;
+int SapiSpeechVolume = 80;
+TAktFont AktFont;
+unsigned AktBackColor = 0xFFFFFF;
+int MainWindowState = 2;
+std::function<QString(const QString &)> FindRandomVoiceDescription;
+
+namespace {
+
+const QString SettingsSection = QStringLiteral("Settings");
+const QString MainFormSection = QStringLiteral("MainForm");
+
+// One key of [Settings]: where its value lives, its default and how a
+// stored value is read.
+struct TSettingKey {
+    const char16_t *Key;
+    std::variant<bool *, int *, QString *, std::atomic<bool> *, std::nullptr_t> Var;
+    std::variant<bool, int, QString> Default;
+    // Reads the stored value (the key's variable already holds what the
+    // file says, or the default); may depend on keys read before.
+    std::function<void(const TIniFile &Ini)> Rule;
+};
+
+int AbsOf(int V) { return V == INT_MIN ? V : std::abs(V); }
+
+const QList<TSettingKey> &SettingsTable()
+{
+    static const QList<TSettingKey> Table = {
+        {u"ShowEinleitung", &ShowEinleitung, true, {}},
+        {u"ShowSplashScreen", &ShowSplashScreen, true, {}},
+        {u"Lernmaterial", nullptr, DefaultLernmaterial,
+         [](const TIniFile &Ini) {
+             const QString V = TrimCtl(Ini.ReadString(SettingsSection, QStringLiteral("Lernmaterial"), QString()));
+             SetAktLernmaterialName(V.isEmpty() ? DefaultLernmaterial : V);
+         }},
+        {u"Bereich", nullptr, QString(),
+         [](const TIniFile &Ini) {
+             SetAktBereichName(TrimCtl(Ini.ReadString(SettingsSection, QStringLiteral("Bereich"), QString())));
+         }},
+        {u"LektionName", &LektionName, QString(),
+         [](const TIniFile &) { LektionName = GetAktBereichName().isEmpty() ? QString() : TrimCtl(LektionName); }},
+        {u"BrailleChars", &BrailleChars, 40,
+         [](const TIniFile &) {
+             BrailleChars = AbsOf(BrailleChars);
+             if (BrailleChars < 20 || BrailleChars > 80)
+                 BrailleChars = 40;
+         }},
+        {u"BrailleSize", &BrailleSize, 3,
+         [](const TIniFile &) {
+             BrailleSize = AbsOf(BrailleSize);
+             if (BrailleSize < 0 || BrailleSize > 9)
+                 BrailleSize = 3;
+         }},
+        {u"CloseCheck", &CloseCheck, true, {}},
+        {u"HighScore", &HighScore, 0,
+         [](const TIniFile &) { HighScore = AbsOf(HighScore) < 0 ? 0 : AbsOf(HighScore); }},
+        {u"Querztastatur", &Querztastatur, true, {}},
+        {u"SammelName", &SammelName, QString(), [](const TIniFile &) { SammelName = TrimCtl(SammelName); }},
+        {u"SammelNameIndex", &SammelNameIndex, -1,
+         [](const TIniFile &) {
+             if (SammelName.isEmpty())
+                 SammelNameIndex = -1;
+         }},
+        {u"SapiSpeech.Stimme", &SapiSpeechStimme, QString(),
+         [](const TIniFile &Ini) {
+             if (Ini.ValueExists(SettingsSection, QStringLiteral("SapiSpeech.Stimme")))
+                 SapiSpeechStimme = TrimCtl(SapiSpeechStimme);
+             else
+                 SapiSpeechStimme = FindRandomVoiceDescription ? FindRandomVoiceDescription(QStringLiteral("German"))
+                                                               : QString();
+         }},
+        {u"SapiSpeech.Rate", &SapiSpeechRate, 0, {}},
+        {u"SapiSpeech.Volume", &SapiSpeechVolume, 80, {}},
+        {u"SoundsEnabled", &SoundsEnabled, true, {}},
+    };
+    return Table;
+}
+
+} // namespace
+
+void SetDefaultSettings()
+{
+    for (const TSettingKey &K : SettingsTable()) {
+        std::visit(
+            [&K](auto Var) {
+                using V = std::remove_pointer_t<decltype(Var)>;
+                if constexpr (std::is_same_v<V, bool> || std::is_same_v<V, std::atomic<bool>>)
+                    *Var = std::get<bool>(K.Default);
+                else if constexpr (std::is_same_v<V, int>)
+                    *Var = std::get<int>(K.Default);
+                else if constexpr (std::is_same_v<V, QString>)
+                    *Var = std::get<QString>(K.Default);
+            },
+            K.Var);
+    }
+    SetAktLernmaterialName(DefaultLernmaterial);
+}
+
+void LoadSettings(const TIniFile &Ini)
+{
+    for (const TSettingKey &K : SettingsTable()) {
+        const QString Key = QString::fromUtf16(K.Key);
+        std::visit(
+            [&](auto Var) {
+                using V = std::remove_pointer_t<decltype(Var)>;
+                if constexpr (std::is_same_v<V, bool> || std::is_same_v<V, std::atomic<bool>>)
+                    *Var = Ini.ReadBool(SettingsSection, Key, std::get<bool>(K.Default));
+                else if constexpr (std::is_same_v<V, int>)
+                    *Var = Ini.ReadInteger(SettingsSection, Key, std::get<int>(K.Default));
+                else if constexpr (std::is_same_v<V, QString>)
+                    *Var = Ini.ReadString(SettingsSection, Key, std::get<QString>(K.Default));
+            },
+            K.Var);
+        if (K.Rule)
+            K.Rule(Ini);
+    }
+}
+
+void SaveSettings(TIniFile &Ini)
+{
+    for (const TSettingKey &K : SettingsTable()) {
+        const QString Key = QString::fromUtf16(K.Key);
+        std::visit(
+            [&](auto Var) {
+                using V = std::remove_pointer_t<decltype(Var)>;
+                if constexpr (std::is_same_v<V, bool>)
+                    Ini.WriteBool(SettingsSection, Key, *Var);
+                else if constexpr (std::is_same_v<V, std::atomic<bool>>)
+                    Ini.WriteBool(SettingsSection, Key, Var->load());
+                else if constexpr (std::is_same_v<V, int>)
+                    Ini.WriteInteger(SettingsSection, Key, *Var);
+                else if constexpr (std::is_same_v<V, QString>)
+                    Ini.WriteString(SettingsSection, Key, *Var);
+                else if (Key == u"Lernmaterial")
+                    Ini.WriteString(SettingsSection, Key, GetAktLernmaterialName());
+                else
+                    Ini.WriteString(SettingsSection, Key, GetAktBereichName());
+            },
+            K.Var);
+    }
+}
+
+void LoadMainForm(const TIniFile &Ini)
+{
+    const int State = Ini.ReadInteger(MainFormSection, QStringLiteral("WindowState"), 2);
+    MainWindowState = State == 2 ? 2 : 0;
+    AktBackColor = unsigned(Ini.ReadInteger(MainFormSection, QStringLiteral("BackColor"), 0xFFFFFF));
+    AktFont.CharSet = Ini.ReadInteger(MainFormSection, QStringLiteral("FontCharSet"), 0) & 0xFF;
+    AktFont.Color = unsigned(Ini.ReadInteger(MainFormSection, QStringLiteral("FontColor"), 0));
+    AktFont.Name = Ini.ReadString(MainFormSection, QStringLiteral("FontName"), QStringLiteral("Arial"));
+    AktFont.Size = Ini.ReadInteger(MainFormSection, QStringLiteral("FontSize"), 12);
+    AktFont.Bold = Ini.ReadInteger(MainFormSection, QStringLiteral("FontStyle"), -1) == 1;
+}
+
+void SaveMainForm(TIniFile &Ini)
+{
+    Ini.WriteInteger(MainFormSection, QStringLiteral("WindowState"), MainWindowState);
+    Ini.WriteInteger(MainFormSection, QStringLiteral("BackColor"), int(AktBackColor));
+    Ini.WriteInteger(MainFormSection, QStringLiteral("FontCharSet"), AktFont.CharSet);
+    Ini.WriteInteger(MainFormSection, QStringLiteral("FontColor"), int(AktFont.Color));
+    Ini.WriteString(MainFormSection, QStringLiteral("FontName"), AktFont.Name);
+    Ini.WriteInteger(MainFormSection, QStringLiteral("FontSize"), AktFont.Size);
+    Ini.WriteInteger(MainFormSection, QStringLiteral("FontStyle"), AktFont.Bold ? 1 : 0);
+}
+
+QString GetAktLernmaterialName()
+{
+    return LastPathComponent(LernmaterialPath);
+}
+
+void SetAktLernmaterialName(const QString &Name)
+{
+    SetLernmaterialPath(LastPathComponent(Name));
+}
+
+QString GetAktBereichName()
+{
+    if (SameText(BereichPath, LernmaterialPath))
+        return QString();
+    QString Name = BereichPath.mid(LernmaterialPath.size());
+    while (Name.endsWith(u'/'))
+        Name.chop(1);
+    return Name;
+}
+
+void SetAktBereichName(const QString &Name)
+{
+    SetBereichPath(LastPathComponent(Name));
+}
+
+bool IsSapiSpeechEnabled()
+{
+    return !SapiSpeechStimme.isEmpty();
+}
+
+bool LoadSettingsFile(const QString &FileName)
+{
+    const TIniFile Ini(FileName);
+    LoadMainForm(Ini);
+    LoadSettings(Ini);
+    return true;
+}
+
+bool SaveSettingsFile(const QString &FileName)
+{
+    TIniFile Ini(FileName);
+    SaveMainForm(Ini);
+    SaveSettings(Ini);
+    return Ini.UpdateFile(FileWriteAttempts);
+}
+
+bool ReadShowSplashScreen(const QString &FileName)
+{
+    const TIniFile Ini(FileName);
+    ShowSplashScreen = Ini.ReadBool(SettingsSection, QStringLiteral("ShowSplashScreen"), true);
+    return ShowSplashScreen;
+}

@@ -1,0 +1,185 @@
+#include "app/IniFileC.h"
+#include "app/SettingsC.h"
+#include "content/PathsC.h"
+#include "sound/SoundsHelperC.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The settings file: every key's default and read rule, the written form,
+// and keys of others that survive a save.
+class tst_Settings : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir FDir;
+
+    QString Write(const QString &Text)
+    {
+        const QString Name = FDir.path() + "/Tastwerk.ini";
+        QFile F(Name);
+        F.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        F.write(Text.toUtf8());
+        return Name;
+    }
+
+private slots:
+    void init()
+    {
+        InitPaths(QStringLiteral("/p/"), QStringLiteral("test"), QStringLiteral("/u/"));
+        FindRandomVoiceDescription = nullptr;
+        SetDefaultSettings();
+        AktFont = TAktFont();
+        AktBackColor = 0xFFFFFF;
+    }
+
+    void noFileGivesTheDefaults()
+    {
+        FindRandomVoiceDescription = [](const QString &Search) { return "eSpeak " + Search; };
+        QVERIFY(LoadSettingsFile(FDir.path() + "/fehlt.ini"));
+        QCOMPARE(BrailleChars, 40);
+        QCOMPARE(BrailleSize, 3);
+        QCOMPARE(HighScore, 0);
+        QCOMPARE(SammelNameIndex, -1);
+        QCOMPARE(GetAktLernmaterialName(), QStringLiteral("Lernmaterial-1"));
+        QCOMPARE(GetAktBereichName(), QString());
+        QCOMPARE(LektionName, QString());
+        QCOMPARE(AktFont, TAktFont());
+        QCOMPARE(AktBackColor, 0xFFFFFFu);
+        QCOMPARE(MainWindowState, 2);
+        QVERIFY(SoundsEnabled);
+        QCOMPARE(SapiSpeechStimme, QStringLiteral("eSpeak German")); // the key is absent
+    }
+
+    void readRules_data()
+    {
+        QTest::addColumn<QString>("Line");
+        QTest::addColumn<int>("BrailleChars");
+        QTest::addColumn<int>("BrailleSize");
+        QTest::addColumn<int>("HighScore");
+        QTest::newRow("negative width") << "BrailleChars=-30" << 30 << 3 << 0;
+        QTest::newRow("width 19") << "BrailleChars=19" << 40 << 3 << 0;
+        QTest::newRow("width 81") << "BrailleChars=81" << 40 << 3 << 0;
+        QTest::newRow("size -9") << "BrailleSize=-9" << 40 << 9 << 0;
+        QTest::newRow("size 10") << "BrailleSize=10" << 40 << 3 << 0;
+        QTest::newRow("size 0") << "BrailleSize=0" << 40 << 0 << 0;
+        QTest::newRow("size smallest integer") << "BrailleSize=-2147483648" << 40 << 3 << 0;
+        QTest::newRow("negative score") << "HighScore=-17" << 40 << 3 << 17;
+        QTest::newRow("no number") << "BrailleChars=viele" << 40 << 3 << 0;
+    }
+    void readRules()
+    {
+        QFETCH(QString, Line);
+        QFETCH(int, BrailleChars);
+        QFETCH(int, BrailleSize);
+        QFETCH(int, HighScore);
+        QVERIFY(LoadSettingsFile(Write("[Settings]\r\n" + Line + "\r\n")));
+        QCOMPARE(::BrailleChars, BrailleChars);
+        QCOMPARE(::BrailleSize, BrailleSize);
+        QCOMPARE(::HighScore, HighScore);
+    }
+
+    void positionInTheContent_data()
+    {
+        QTest::addColumn<QString>("Text");
+        QTest::addColumn<QString>("Material");
+        QTest::addColumn<QString>("Bereich");
+        QTest::addColumn<QString>("Lektion");
+        QTest::addColumn<int>("Index");
+        QTest::newRow("blank material") << "Lernmaterial=   \r\nBereich=B\r\nLektionName= L.lek " << "Lernmaterial-1" << "B" << "L.lek" << -1;
+        QTest::newRow("full path") << "Lernmaterial=C:\\x\\Kurs 2\\\r\n" << "Kurs 2" << "" << "" << -1;
+        QTest::newRow("no area, no lesson") << "Bereich=\r\nLektionName=L.lek" << "Lernmaterial-1" << "" << "" << -1;
+        QTest::newRow("no collective lesson, no index") << "SammelNameIndex=4" << "Lernmaterial-1" << "" << "" << -1;
+        QTest::newRow("collective lesson with index") << "SammelName=Kurs.sam\r\nSammelNameIndex=4" << "Lernmaterial-1" << "" << "" << 4;
+    }
+    void positionInTheContent()
+    {
+        QFETCH(QString, Text);
+        QFETCH(QString, Material);
+        QFETCH(QString, Bereich);
+        QFETCH(QString, Lektion);
+        QFETCH(int, Index);
+        QVERIFY(LoadSettingsFile(Write("[Settings]\r\n" + Text + "\r\n")));
+        QCOMPARE(GetAktLernmaterialName(), Material);
+        QCOMPARE(GetAktBereichName(), Bereich);
+        QCOMPARE(LektionName, Lektion);
+        QCOMPARE(SammelNameIndex, Index);
+    }
+
+    void voiceKeyPresentButEmptyMeansSpeechOff()
+    {
+        FindRandomVoiceDescription = [](const QString &) { return QStringLiteral("irgendeine"); };
+        QVERIFY(LoadSettingsFile(Write("[Settings]\r\nSapiSpeech.Stimme=\r\n")));
+        QVERIFY(!IsSapiSpeechEnabled());
+    }
+
+    void mainForm()
+    {
+        QVERIFY(LoadSettingsFile(Write("[MainForm]\r\nWindowState=1\r\nFontStyle=3\r\nFontName=DejaVu Sans\r\n"
+                                       "FontSize=14\r\nBackColor=$00FFFF\r\nFontCharSet=256\r\n")));
+        QCOMPARE(MainWindowState, 0); // minimised when saved: opens normal
+        QVERIFY(!AktFont.Bold);       // only exactly 1 is bold
+        QCOMPARE(AktFont.Name, QStringLiteral("DejaVu Sans"));
+        QCOMPARE(AktFont.Size, 14);
+        QCOMPARE(AktBackColor, 0x00FFFFu);
+        QCOMPARE(AktFont.CharSet, 0);
+        AktFont.Bold = true;
+        const QString Name = FDir.path() + "/neu.ini";
+        QVERIFY(SaveSettingsFile(Name));
+        QCOMPARE(TIniFile(Name).ReadInteger("MainForm", "FontStyle", -1), 1);
+    }
+
+    void writtenFormAndForeignKeysSurvive()
+    {
+        const QString Name = Write("; von Hand\r\n[Fremd]\r\nA=1\r\n\r\n[settings]\r\nunbekannt=x\r\nhighscore=5\r\n");
+        QVERIFY(LoadSettingsFile(Name));
+        QCOMPARE(HighScore, 5); // names without regard to case
+        HighScore = 12;
+        SetAktBereichName(QStringLiteral("Bereich 1"));
+        QVERIFY(SaveSettingsFile(Name));
+        const std::optional<QString> Text = LoadTextFile(Name);
+        QVERIFY(Text);
+        QVERIFY(Text->startsWith(QStringLiteral("; von Hand\r\n[Fremd]\r\nA=1\r\n")));
+        QVERIFY(Text->contains(QStringLiteral("unbekannt=x\r\n")));
+        QVERIFY(Text->contains(QStringLiteral("highscore=12\r\n")));
+        QVERIFY(Text->contains(QStringLiteral("Lernmaterial=Lernmaterial-1\r\nBereich=Bereich 1\r\n")));
+        // In a new file, the keys come in their written order, [MainForm] first.
+        const QString New = FDir.path() + "/leer.ini";
+        QVERIFY(SaveSettingsFile(New));
+        const QStringList Lines = SplitLines(*LoadTextFile(New));
+        QCOMPARE(Lines.first(), QStringLiteral("[MainForm]"));
+        QStringList Keys;
+        bool InSettings = false;
+        for (const QString &L : Lines) {
+            if (L == u"[Settings]")
+                InSettings = true;
+            else if (InSettings)
+                Keys << L.left(L.indexOf(u'='));
+        }
+        QCOMPARE(Keys, (QStringList{"ShowEinleitung", "ShowSplashScreen", "Lernmaterial", "Bereich", "LektionName",
+                                    "BrailleChars", "BrailleSize", "CloseCheck", "HighScore", "Querztastatur",
+                                    "SammelName", "SammelNameIndex", "SapiSpeech.Stimme", "SapiSpeech.Rate",
+                                    "SapiSpeech.Volume", "SoundsEnabled"}));
+    }
+
+    void splashScreenAlone()
+    {
+        QVERIFY(!ReadShowSplashScreen(Write("[Settings]\r\nShowSplashScreen=0\r\nHighScore=9\r\n")));
+        QCOMPARE(HighScore, 0); // nothing else read
+        QVERIFY(ReadShowSplashScreen(FDir.path() + "/fehlt.ini"));
+    }
+
+    void unwritableFileFailsAfterRetries()
+    {
+        // A folder where the file should be cannot be replaced, also not as root.
+        const QString Name = FDir.path() + "/ordner.ini";
+        QVERIFY(QDir().mkpath(Name + "/x"));
+        QElapsedTimer T;
+        T.start();
+        QVERIFY(!SaveSettingsFile(Name));
+        QVERIFY(T.elapsed() >= 900); // 101 attempts, 10 ms apart
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Settings)
+#include "tst_Settings.moc"
