@@ -1,6 +1,7 @@
 #include "sound/SoundsHelperC.h"
 
 #include "content/PathsC.h"
+#include "exercise/MemoC.h"
 
 #include <mutex>
 
@@ -70,4 +71,14 @@ void SystemBeep()
     }
     if (B)
         B();
+}
+
+void CheckLineEndSound(bool Enabled, bool IsMemo, const TMemo &Memo, int Key)
+{
+    if (!Enabled || !IsMemo)
+        return;
+    const bool AtStart = Memo.SelStart() == 0;
+    const bool AtEnd = Memo.SelStart() >= Memo.Text().size();
+    if (((Key == vkLeft || Key == vkUp) && AtStart) || ((Key == vkRight || Key == vkDown) && AtEnd))
+        PlaySoundNr(snLineEnd, Enabled);
 }

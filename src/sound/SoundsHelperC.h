@@ -38,6 +38,15 @@ void InstallSoundPlayer(TSoundPlayer Player);
 // caller's own switch (Enabled) are both on. Returns at once.
 void PlaySoundNr(int Nr, bool Enabled);
 
+class TMemo;
+
+// Virtual key codes of the arrow keys, as windows pass them.
+enum TArrowKey : int { vkLeft = 37, vkUp = 38, vkRight = 39, vkDown = 40 };
+
+// An arrow key that cannot move the caret any further in a text pane plays
+// "LineEnd.wav": Left or Up at the start, Right or Down at or after the end.
+void CheckLineEndSound(bool Enabled, bool IsMemo, const TMemo &Memo, int Key);
+
 // The system's short warning sound, for a key that cannot be taken. The
 // windows install the real one; without it, nothing sounds.
 void InstallBeep(std::function<void()> Beep);

@@ -93,6 +93,40 @@ private slots:
         QCOMPARE(FClick.FSpeakTextString, QStringLiteral("Finde a")); // the rest stays
     }
 
+    void lineEndSound_data()
+    {
+        QTest::addColumn<bool>("Enabled");
+        QTest::addColumn<bool>("IsMemo");
+        QTest::addColumn<int>("Caret");
+        QTest::addColumn<int>("Key");
+        QTest::addColumn<bool>("Plays");
+        QTest::newRow("left at the start") << true << true << 0 << int(vkLeft) << true;
+        QTest::newRow("up at the start") << true << true << 0 << int(vkUp) << true;
+        QTest::newRow("left inside") << true << true << 2 << int(vkLeft) << false;
+        QTest::newRow("right on the last character but one") << true << true << 3 << int(vkRight) << false;
+        QTest::newRow("right at the end") << true << true << 5 << int(vkRight) << true;
+        QTest::newRow("down at the end") << true << true << 5 << int(vkDown) << true;
+        QTest::newRow("not a memo") << true << false << 0 << int(vkLeft) << false;
+        QTest::newRow("sounds off") << false << true << 0 << int(vkLeft) << false;
+    }
+    void lineEndSound()
+    {
+        QFETCH(bool, Enabled);
+        QFETCH(bool, IsMemo);
+        QFETCH(int, Caret);
+        QFETCH(int, Key);
+        QFETCH(bool, Plays);
+        InitPaths(QStringLiteral("/p/"), QStringLiteral("test"), QStringLiteral("/u/"));
+        QStringList Played;
+        InstallSoundPlayer([&Played](const QString &File) { Played.append(File); });
+        TStringMemo Memo;
+        Memo.SetText(QStringLiteral("ab\r\nc"));
+        Memo.SetSelStart(Caret);
+        CheckLineEndSound(Enabled, IsMemo, Memo, Key);
+        InstallSoundPlayer(nullptr);
+        QCOMPARE(Played, Plays ? QStringList{"/p/Sounds/LineEnd.wav"} : QStringList());
+    }
+
     void countersPlayTheirSounds()
     {
         InitPaths(QStringLiteral("/p/"), QStringLiteral("test"), QStringLiteral("/u/"));
