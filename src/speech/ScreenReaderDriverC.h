@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// One way to reach the learner's screen reader or braille display.
+class TScreenReaderDriver
+{
+public:
+    TScreenReaderDriver(const QString &AName, bool AHasSpeech, bool AHasBraille)
+        : FName(AName), FHasSpeech(AHasSpeech), FHasBraille(AHasBraille)
+    {
+    }
+    virtual ~TScreenReaderDriver() = default;
+
+    QString Name() const { return FName; }
+    bool HasSpeech() const { return FHasSpeech; }
+    bool HasBraille() const { return FHasBraille; }
+
+    // Each returns whether the screen reader took the request.
+    virtual bool Speak(const QString &S, bool Interrupt) = 0;
+    virtual bool Braille(const QString &S) = 0;
+    virtual bool IsSpeaking() = 0;
+    virtual bool Silence() = 0;
+    // The screen reader runs and can be reached.
+    virtual bool IsActive() = 0;
+    // Speech and braille both.
+    virtual bool Output(const QString &S, bool Interrupt) = 0;
+
+private:
+    QString FName;
+    bool FHasSpeech;
+    bool FHasBraille;
+};

@@ -1,0 +1,93 @@
+#include "speech/TolkSRDC.h"
+
+#include "speech/ScreenReaderDriverBrlttyC.h"
+
+TTolkSRD::TTolkSRD() = default;
+
+TTolkSRD::~TTolkSRD()
+{
+    Unload();
+}
+
+void TTolkSRD::Load()
+{
+    if (FIsLoaded)
+        return;
+    List.push_back(std::make_unique<TScreenReaderDriverBrltty>());
+    CurrentSRD = nullptr;
+    FIsLoaded = true;
+}
+
+void TTolkSRD::Unload()
+{
+    List.clear();
+    CurrentSRD = nullptr;
+    FIsLoaded = false;
+}
+
+TScreenReaderDriver *TTolkSRD::Detect()
+{
+    CurrentSRD = nullptr;
+    if (!FIsLoaded)
+        return nullptr;
+    for (const auto &D : List)
+        if (D->IsActive()) {
+            CurrentSRD = D.get();
+            break;
+        }
+    return CurrentSRD;
+}
+
+QString TTolkSRD::DetectScreenReader()
+{
+    TScreenReaderDriver *D = Detect();
+    return D ? D->Name() : QString();
+}
+
+bool TTolkSRD::HasSpeech()
+{
+    TScreenReaderDriver *D = Detect();
+    return D && D->HasSpeech();
+}
+
+bool TTolkSRD::HasBraille()
+{
+    TScreenReaderDriver *D = Detect();
+    return D && D->HasBraille();
+}
+
+bool TTolkSRD::Output(const QString &S, bool Interrupt)
+{
+    if (S.isEmpty())
+        return false;
+    TScreenReaderDriver *D = Detect();
+    return D && D->Output(S, Interrupt);
+}
+
+bool TTolkSRD::Speak(const QString &S, bool Interrupt)
+{
+    if (S.isEmpty())
+        return false;
+    TScreenReaderDriver *D = Detect();
+    return D && D->Speak(S, Interrupt);
+}
+
+bool TTolkSRD::Braille(const QString &S)
+{
+    if (S.isEmpty())
+        return false;
+    TScreenReaderDriver *D = Detect();
+    return D && D->Braille(S);
+}
+
+bool TTolkSRD::Silence()
+{
+    TScreenReaderDriver *D = Detect();
+    return D && D->Silence();
+}
+
+bool TTolkSRD::IsSpeaking()
+{
+    TScreenReaderDriver *D = Detect();
+    return D && D->IsSpeaking();
+}
