@@ -1,9 +1,5 @@
 #include "sound/AudioPlayerC.h"
 
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
-#include <QMediaDevices>
 
 #include <sndfile.h>
 #include <taglib/fileref.h>
@@ -38,56 +34,32 @@ bool Decode(const QString &FileName, TDecoded &Out)
 
 } // namespace
 
-TAudioPlayer::TAudioPlayer() = default;
-
-TAudioPlayer::~TAudioPlayer()
-{
-    Stop();
-}
-
 bool TAudioPlayer::HasDevice() const
 {
-    return !QMediaDevices::defaultAudioOutput().isNull();
+    return TPcmOutput::HasDevice();
 }
 
 void TAudioPlayer::Stop()
 {
-    if (FSink)
-        FSink->stop();
-    FSink.reset();
-    FBuffer.reset();
+    FOutput.Stop();
     FMainDauer = 0;
 }
 
 bool TAudioPlayer::Play(const QString &FileName)
 {
     Stop();
-    const QAudioDevice Device = QMediaDevices::defaultAudioOutput();
-    if (Device.isNull())
+    if (!TPcmOutput::HasDevice())
         return false;
     TDecoded D;
-    if (!Decode(FileName, D))
+    if (!Decode(FileName, D) || !FOutput.Play(D.Pcm, D.Rate, D.Channels))
         return false;
-    QAudioFormat Format;
-    Format.setSampleRate(D.Rate);
-    Format.setChannelCount(D.Channels);
-    Format.setSampleFormat(QAudioFormat::Int16);
-    FData = D.Pcm;
-    FBuffer = std::make_unique<QBuffer>(&FData);
-    FBuffer->open(QIODevice::ReadOnly);
-    FSink = std::make_unique<QAudioSink>(Device, Format);
-    FSink->setVolume(FVolume);
-    // Not stopped when it turns idle: idle means handed over, not heard.
-    FSink->start(FBuffer.get());
     FMainDauer = double(D.Pcm.size()) / (2.0 * D.Channels * D.Rate);
     return true;
 }
 
 void TAudioPlayer::SetMainVolume(int Percent)
 {
-    FVolume = qBound(0, Percent, 100) / 100.0;
-    if (FSink)
-        FSink->setVolume(FVolume);
+    FOutput.SetVolume(qBound(0, Percent, 100) / 100.0);
 }
 
 double AudioFileLength(const QString &FileName)

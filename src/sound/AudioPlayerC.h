@@ -1,23 +1,17 @@
 #pragma once
 
-#include <QByteArray>
-#include <QObject>
-#include <QString>
-#include <memory>
+#include "sound/PcmOutputC.h"
 
-class QAudioSink;
-class QBuffer;
+#include <QString>
 
 // Plays sound files on the system's default audio output: one sound at a
 // time, a new one cutting off the last. Files are decoded with libsndfile
 // (WAV, FLAC, Ogg, MP3 and the other formats it reads) and played through a
 // Qt audio sink. Without an output device everything is silent.
 // Lives on the main thread.
-class TAudioPlayer : public QObject
+class TAudioPlayer
 {
 public:
-    TAudioPlayer();
-    ~TAudioPlayer() override;
 
     // Whether there is an output to play on.
     bool HasDevice() const;
@@ -31,10 +25,7 @@ public:
     double MainDauer() const { return FMainDauer; }
 
 private:
-    std::unique_ptr<QAudioSink> FSink;
-    std::unique_ptr<QBuffer> FBuffer;
-    QByteArray FData;
-    double FVolume = 1.0;
+    TPcmOutput FOutput;
     double FMainDauer = 0;
 };
 
