@@ -1,0 +1,130 @@
+#include "speech/SpeechDispatcherC.h"
+
+#include <QtTest>
+
+#include "../common/Pulse.h"
+
+// The speech service as the desktop runs it: a private speech-dispatcher
+// with its eSpeak NG module, playing into a private sound server.
+class tst_SpeechDispatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit tst_SpeechDispatcher(QString AServer) : FServer(std::move(AServer)) {}
+
+private:
+    QString FServer;
+    QTemporaryDir FDir;
+    QProcess FDaemon;
+
+    QString Path(const QString &Name) const { return FDir.filePath(Name); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(FDir.isValid());
+        QDir(FDir.path()).mkpath(QStringLiteral("conf/modules"));
+        QDir(FDir.path()).mkpath(QStringLiteral("logs"));
+        QFile::copy(QStringLiteral("/etc/speech-dispatcher/modules/espeak-ng.conf"), Path(QStringLiteral("conf/modules/espeak-ng.conf")));
+        QFile Conf(Path(QStringLiteral("conf/speechd.conf")));
+        QVERIFY(Conf.open(QIODevice::WriteOnly));
+        Conf.write(QStringLiteral("AudioOutputMethod \"pulse\"\n"
+                                  "AudioPulseServer \"%1\"\n"
+                                  "AddModule \"espeak-ng\" \"sd_espeak-ng\" \"espeak-ng.conf\"\n"
+                                  "DefaultModule espeak-ng\n"
+                                  "DefaultLanguage \"de\"\n"
+                                  "DisableAutoSpawn\n")
+                       .arg(FServer)
+                       .toUtf8());
+        Conf.close();
+        const QString Socket = Path(QStringLiteral("speechd.sock"));
+        FDaemon.setProgram(QStringLiteral("speech-dispatcher"));
+        FDaemon.setArguments({QStringLiteral("-s"), QStringLiteral("-C"), Path(QStringLiteral("conf")),
+                              QStringLiteral("-c"), QStringLiteral("unix_socket"), QStringLiteral("-S"), Socket,
+                              QStringLiteral("-t"), QStringLiteral("0"), QStringLiteral("-L"), Path(QStringLiteral("logs")),
+                              QStringLiteral("-P"), Path(QStringLiteral("speechd.pid"))});
+        // Its chatter goes to a file next to its logs.
+        FDaemon.setStandardOutputFile(Path(QStringLiteral("logs/daemon.out")));
+        FDaemon.setStandardErrorFile(Path(QStringLiteral("logs/daemon.out")), QIODevice::Append);
+        FDaemon.start();
+        QVERIFY(FDaemon.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(Socket), 10000);
+        qputenv("SPEECHD_ADDRESS", ("unix_socket:" + Socket).toLocal8Bit());
+    }
+
+    void cleanupTestCase()
+    {
+        FDaemon.terminate();
+        if (!FDaemon.waitForFinished(5000))
+            FDaemon.kill();
+    }
+
+    void germanVoices()
+    {
+        TSpeechDispatcher S;
+        QVERIFY(S.IsAvailable());
+        const QStringList Voices = S.Tokens();
+        QVERIFY(!Voices.isEmpty());
+        for (const QString &V : Voices)
+            QVERIFY2(V.startsWith(QStringLiteral("speech-dispatcher ")), qPrintable(V));
+        QVERIFY(Voices.first().contains(QStringLiteral("(de")));
+        QVERIFY(S.SetVoice(Voices.first()));
+        QCOMPARE(S.Voice(), Voices.first());
+        QVERIFY(!S.SetVoice(QStringLiteral("keine solche Stimme")));
+        QCOMPARE(S.Voice(), Voices.first());
+    }
+
+    void speaksToTheEndAndSaysSo()
+    {
+        TSpeechDispatcher S;
+        int Ended = 0;
+        S.OnEndStream = [&Ended] { ++Ended; };
+        const double Audible =
+            AudibleSeconds(FServer, [&] { QVERIFY(S.Speak(QStringLiteral("Hallo, das ist ein Satz zum Testen."))); }, 5);
+        QVERIFY2(Audible > 1.0, qPrintable(QString::number(Audible)));
+        QTRY_COMPARE_WITH_TIMEOUT(Ended, 1, 3000);
+        QVERIFY(!S.Speak(QStringLiteral("   ")));
+    }
+
+    void stopCutsOff()
+    {
+        TSpeechDispatcher S;
+        int Ended = 0;
+        S.OnEndStream = [&Ended] { ++Ended; };
+        const double Audible = AudibleSeconds(
+            FServer,
+            [&] {
+                QVERIFY(S.Speak(QStringLiteral("Dieser lange Satz wird nach kurzer Zeit abgebrochen und nie zu Ende gesprochen.")));
+                QTest::qWait(700);
+                S.Stop();
+            },
+            4);
+        QVERIFY2(Audible > 0.05 && Audible < 1.5, qPrintable(QString::number(Audible)));
+        QCOMPARE(Ended, 0);
+    }
+
+    void withoutTheServiceNothingHappens()
+    {
+        const QByteArray Saved = qgetenv("SPEECHD_ADDRESS");
+        qputenv("SPEECHD_ADDRESS", ("unix_socket:" + Path(QStringLiteral("nicht-da.sock"))).toLocal8Bit());
+        {
+            TSpeechDispatcher S;
+            QVERIFY(!S.IsAvailable());
+            QVERIFY(S.Tokens().isEmpty());
+            QVERIFY(!S.Speak(QStringLiteral("Hallo")));
+            S.Stop();
+        }
+        qputenv("SPEECHD_ADDRESS", Saved);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    return RunWithPrivatePulse(argc, argv, [&](const QString &Server) {
+        tst_SpeechDispatcher Test(Server);
+        return QTest::qExec(&Test, argc, argv);
+    });
+}
+
+#include "tst_SpeechDispatcher.moc"
