@@ -1,5 +1,6 @@
 #include "speech/SpeechDispatcherC.h"
 
+#include <QHash>
 #include <QLocale>
 
 #include <libspeechd.h>
@@ -8,9 +9,10 @@
 #include <mutex>
 
 namespace {
-// The library's callbacks carry no user data: the one living client.
+// The library's callbacks carry no user data, only the service's number
+// for the connection: the living clients by that number.
 std::mutex ClientMutex;
-TSpeechDispatcher *Client = nullptr;
+QHash<size_t, TSpeechDispatcher *> Clients;
 
 SPDConnection *Conn(void *Handle)
 {
@@ -32,9 +34,10 @@ TSpeechDispatcher::TSpeechDispatcher()
     if (!C)
         return;
     FConnection = C;
+    FClientId = spd_get_client_id(C);
     {
         std::lock_guard Lock(ClientMutex);
-        Client = this;
+        Clients.insert(size_t(FClientId), this);
     }
     C->callback_end = [](size_t M, size_t C, SPDNotificationType T) { EndCallback(M, C, int(T)); };
     spd_set_notification_on(Conn(FConnection), SPD_END);
@@ -44,8 +47,8 @@ TSpeechDispatcher::~TSpeechDispatcher()
 {
     {
         std::lock_guard Lock(ClientMutex);
-        if (Client == this)
-            Client = nullptr;
+        if (Clients.value(size_t(FClientId)) == this)
+            Clients.remove(size_t(FClientId));
     }
     if (FConnection) {
         spd_cancel(Conn(FConnection));
@@ -53,10 +56,10 @@ TSpeechDispatcher::~TSpeechDispatcher()
     }
 }
 
-void TSpeechDispatcher::EndCallback(size_t, size_t, int)
+void TSpeechDispatcher::EndCallback(size_t, size_t ClientId, int)
 {
     std::lock_guard Lock(ClientMutex);
-    if (TSpeechDispatcher *C = Client)
+    if (TSpeechDispatcher *C = Clients.value(ClientId))
         QMetaObject::invokeMethod(
             C,
             [C] {
@@ -96,6 +99,10 @@ bool TSpeechDispatcher::SetVoice(const QString &Description)
         if (Describe(*V) == Description) {
             spd_set_language(Conn(FConnection), (*V)->language);
             Done = spd_set_synthesis_voice(Conn(FConnection), (*V)->name) == 0;
+            if (Done) { // a new voice speaks with the values set before
+                spd_set_voice_rate(Conn(FConnection), FRate * 10);
+                spd_set_volume(Conn(FConnection), FVolume * 2 - 100);
+            }
         }
     if (Voices)
         free_spd_voices(Voices);
@@ -106,15 +113,17 @@ bool TSpeechDispatcher::SetVoice(const QString &Description)
 
 void TSpeechDispatcher::SetRate(int Rate)
 {
+    FRate = qBound(-10, Rate, 10);
     if (FConnection)
-        spd_set_voice_rate(Conn(FConnection), qBound(-10, Rate, 10) * 10);
+        spd_set_voice_rate(Conn(FConnection), FRate * 10);
 }
 
 void TSpeechDispatcher::SetVolume(int Volume)
 {
     // 0..100 onto the service's -100..100, whose 0 is a voice's normal.
+    FVolume = qBound(0, Volume, 100);
     if (FConnection)
-        spd_set_volume(Conn(FConnection), qBound(0, Volume, 100) * 2 - 100);
+        spd_set_volume(Conn(FConnection), FVolume * 2 - 100);
 }
 
 bool TSpeechDispatcher::Speak(const QString &Text)

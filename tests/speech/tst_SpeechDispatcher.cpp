@@ -1,5 +1,8 @@
 #include "speech/SpeechDispatcherC.h"
 
+#include "speech/EspeakC.h"
+#include "speech/SpeechC.h"
+
 #include <QtTest>
 
 #include "../common/Pulse.h"
@@ -102,6 +105,28 @@ private slots:
             4);
         QVERIFY2(Audible > 0.05 && Audible < 1.5, qPrintable(QString::number(Audible)));
         QCOMPARE(Ended, 0);
+    }
+
+    void facadeOffersTheServiceFirst()
+    {
+        TSpeech S(true);
+        const QStringList Service = TSpeechDispatcher().Tokens();
+        QCOMPARE(S.Tokens(), Service + TEspeak().Tokens());
+        const QString German = S.FindRandomDescription(QStringLiteral("German"));
+        QVERIFY2(German.startsWith(QStringLiteral("speech-dispatcher ")) && German.contains(QStringLiteral("(de")),
+                 qPrintable(German));
+        const TNrIndex V = S.FindDescriptionInTokensNrIndex(German);
+        QCOMPARE(V.Nr, 1);
+        S.SetRate(3);
+        S.SetTokenNrIndex(V);
+        QCOMPARE(S.TokenNrIndex(), V);
+        QCOMPARE(S.TokenDescription(), German);
+        QCOMPARE(S.Rate(), 3);
+        int Ended = 0;
+        S.SetOnEndStream([&Ended] { ++Ended; });
+        const double Audible = AudibleSeconds(FServer, [&] { S.Speak(QStringLiteral("Guten Morgen"), true); }, 3);
+        QVERIFY2(Audible > 0.3, qPrintable(QString::number(Audible)));
+        QTRY_COMPARE_WITH_TIMEOUT(Ended, 1, 3000);
     }
 
     void withoutTheServiceNothingHappens()
