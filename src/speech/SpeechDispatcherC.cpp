@@ -128,9 +128,15 @@ void TSpeechDispatcher::SetVolume(int Volume)
 
 bool TSpeechDispatcher::Speak(const QString &Text)
 {
+    return Say(Text, true);
+}
+
+bool TSpeechDispatcher::Say(const QString &Text, bool Interrupt)
+{
     if (!FConnection || Text.trimmed().isEmpty())
         return false;
-    spd_cancel(Conn(FConnection));
+    if (Interrupt)
+        spd_cancel(Conn(FConnection));
     return spd_say(Conn(FConnection), SPD_TEXT, Text.toUtf8().constData()) >= 0;
 }
 

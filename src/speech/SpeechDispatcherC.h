@@ -27,6 +27,8 @@ public:
     int Volume() const override { return FVolume; }
     // Speaks asynchronously, cutting off what is still being spoken.
     bool Speak(const QString &Text) override;
+    // Speaks asynchronously; without Interrupt after what is still queued.
+    bool Say(const QString &Text, bool Interrupt);
     void Stop() override;
 
 private:

@@ -1,6 +1,7 @@
 #include "speech/TolkSRDC.h"
 
 #include "speech/ScreenReaderDriverBrlttyC.h"
+#include "speech/ScreenReaderDriverOrcaC.h"
 
 TTolkSRD::TTolkSRD() = default;
 
@@ -13,6 +14,7 @@ void TTolkSRD::Load()
 {
     if (FIsLoaded)
         return;
+    List.push_back(std::make_unique<TScreenReaderDriverOrca>());
     List.push_back(std::make_unique<TScreenReaderDriverBrltty>());
     CurrentSRD = nullptr;
     FIsLoaded = true;

@@ -1,7 +1,9 @@
 #include "speech/SpeechDispatcherC.h"
 
 #include "speech/EspeakC.h"
+#include "speech/ScreenReaderDriverOrcaC.h"
 #include "speech/SpeechC.h"
+#include "speech/TolkSRDC.h"
 
 #include <QtTest>
 
@@ -127,6 +129,42 @@ private slots:
         const double Audible = AudibleSeconds(FServer, [&] { S.Speak(QStringLiteral("Guten Morgen"), true); }, 3);
         QVERIFY2(Audible > 0.3, qPrintable(QString::number(Audible)));
         QTRY_COMPARE_WITH_TIMEOUT(Ended, 1, 3000);
+    }
+
+    // Orca is found by its process; a stand-in named "orca" of this user
+    // marks it as running, its speech goes through the real service.
+    void orcaSpeaksThroughTheService()
+    {
+        qputenv("BRLAPI_HOST", "127.0.0.1:57"); // no braille display here
+        TTolkSRD Tolk;
+        Tolk.Load();
+        QCOMPARE(Tolk.DetectScreenReader(), QString());
+        QVERIFY(!Tolk.Speak(QStringLiteral("Hallo"), true));
+
+        QVERIFY(QFile::link(QStringLiteral("/bin/sleep"), Path(QStringLiteral("orca"))));
+        QProcess Orca;
+        Orca.start(Path(QStringLiteral("orca")), {QStringLiteral("60")});
+        QVERIFY(Orca.waitForStarted());
+        QVERIFY(TScreenReaderDriverOrca::IsOrcaRunning());
+        QCOMPARE(Tolk.DetectScreenReader(), QStringLiteral("Orca"));
+        QVERIFY(Tolk.HasSpeech());
+
+        const double Whole = AudibleSeconds(FServer, [&] { QVERIFY(Tolk.Output(QStringLiteral("Das ist ein Satz für Orca."), true)); }, 4);
+        QVERIFY2(Whole > 0.8, qPrintable(QString::number(Whole)));
+        const double Cut = AudibleSeconds(
+            FServer,
+            [&] {
+                QVERIFY(Tolk.Speak(QStringLiteral("Dieser lange Satz wird nach kurzer Zeit abgebrochen und nie zu Ende gesprochen."), true));
+                QTest::qWait(700);
+                QVERIFY(Tolk.Silence());
+            },
+            4);
+        QVERIFY2(Cut > 0.05 && Cut < 1.5, qPrintable(QString::number(Cut)));
+
+        Orca.kill();
+        Orca.waitForFinished();
+        QCOMPARE(Tolk.DetectScreenReader(), QString());
+        QVERIFY(!Tolk.Speak(QStringLiteral("Hallo"), true));
     }
 
     void withoutTheServiceNothingHappens()
