@@ -216,7 +216,7 @@ void TLektionendatei::StartCreateListsThread()
     // Counted when queued, not when started, so that the count cannot reach
     // 0 while lists still wait to be built.
     FCreatingLists = true;
-    CountListWork(1);
+    CountListWork(FLektionenWindowHandle, 1);
     if (FPool)
         FPool->Start([this] { CreateListsThread(); });
     else
@@ -227,16 +227,20 @@ void TLektionendatei::CreateListsThread()
 {
     if (!IsProgramClosing && FDaten)
         FSettings.CreateLists(FTyp, *FDaten);
-    CountListWork(-1);
+    // The flag first: whoever hears that the count reached 0 must find
+    // every lesson's lists finished. Once it is clear this lesson may go,
+    // so nothing of it is touched afterwards.
+    QObject *Handle = FLektionenWindowHandle;
     FCreatingLists = false;
+    CountListWork(Handle, -1);
 }
 
-void TLektionendatei::CountListWork(int Delta)
+void TLektionendatei::CountListWork(QObject *Handle, int Delta)
 {
-    if (auto *Counter = dynamic_cast<TLektionenCounter *>(FLektionenWindowHandle))
+    if (auto *Counter = dynamic_cast<TLektionenCounter *>(Handle))
         Counter->Count(Delta);
     else
-        SendMessage(FLektionenWindowHandle, WM_USER_LEKTIONEN, 0, Delta);
+        SendMessage(Handle, WM_USER_LEKTIONEN, 0, Delta);
 }
 
 // --- TLektionenCounter -------------------------------------------------------

@@ -69,7 +69,7 @@ public:
 private:
     void StartCreateListsThread();
     void CreateListsThread();
-    void CountListWork(int Delta);
+    static void CountListWork(QObject *Handle, int Delta);
 
     QObject *FLektionenWindowHandle;
     TDaten *FDaten;
