@@ -33,9 +33,9 @@ class TListener
 public:
     TListener()
     {
-        pa_sample_spec Spec{PA_SAMPLE_S16LE, 48000, 1};
+        pa_sample_spec Format{PA_SAMPLE_S16LE, 48000, 1};
         pa_buffer_attr Attr{uint32_t(-1), uint32_t(-1), uint32_t(-1), uint32_t(-1), 2 * 48};
-        FStream = pa_simple_new(nullptr, "bench", PA_STREAM_RECORD, "nullsink.monitor", "latency", &Spec, nullptr, &Attr,
+        FStream = pa_simple_new(nullptr, "bench", PA_STREAM_RECORD, "nullsink.monitor", "latency", &Format, nullptr, &Attr,
                                 nullptr);
         if (FStream)
             FThread = std::thread([this] { Run(); });
