@@ -32,6 +32,21 @@ TSpeechEngine *TSpeech::Engine(int Nr) const
     return Nr == 1 ? FEngine1.get() : Nr == 2 ? FEngine2.get() : nullptr;
 }
 
+QList<TSpeechEngine *> TSpeech::Engines() const
+{
+    QList<TSpeechEngine *> Result;
+    for (TSpeechEngine *E : {FEngine1.get(), FEngine2.get()})
+        if (E)
+            Result.append(E);
+    return Result;
+}
+
+TSpeechEngine *TSpeech::Voiced(int Nr) const
+{
+    TSpeechEngine *E = Engine(Nr);
+    return E && !E->Voice().isEmpty() ? E : nullptr;
+}
+
 int TSpeech::IndexIn(const TSpeechEngine *E, const QString &Description)
 {
     if (!E || Description.isEmpty())
@@ -48,9 +63,8 @@ QStringList TSpeech::Tokens() const
     QStringList Result;
     if (!FOnlyUseSapiSpeech)
         Result.append(ScreenReaderDescription);
-    for (const TSpeechEngine *E : {FEngine1.get(), FEngine2.get()})
-        if (E)
-            Result.append(E->Tokens());
+    for (const TSpeechEngine *E : Engines())
+        Result.append(E->Tokens());
     return Result;
 }
 
@@ -84,8 +98,6 @@ void TSpeech::SetTokenNrIndex(const TNrIndex &Value)
             E->SetVoice(List[FNrIndex.Index]);
         // What the engine really has, -1 when it could not take the voice.
         FNrIndex.Index = List.indexOf(E->Voice());
-        if (E->Voice().isEmpty())
-            FNrIndex.Index = -1;
     } else {
         FNrIndex = {-1, -1};
     }
@@ -105,30 +117,30 @@ QString TSpeech::TokenDescription() const
 
 int TSpeech::Rate() const
 {
-    const TSpeechEngine *E = Engine(FNrIndex.Nr);
-    return E && !E->Voice().isEmpty() ? E->Rate() : 0;
+    const TSpeechEngine *E = Voiced(FNrIndex.Nr);
+    return E ? E->Rate() : 0;
 }
 
 void TSpeech::SetRate(int Value)
 {
     FRate = Value;
     // An engine without a current voice keeps its own value.
-    for (TSpeechEngine *E : {FEngine1.get(), FEngine2.get()})
-        if (E && !E->Voice().isEmpty())
+    for (TSpeechEngine *E : Engines())
+        if (!E->Voice().isEmpty())
             E->SetRate(Value);
 }
 
 int TSpeech::Volume() const
 {
-    const TSpeechEngine *E = Engine(FNrIndex.Nr);
-    return E && !E->Voice().isEmpty() ? E->Volume() : 0;
+    const TSpeechEngine *E = Voiced(FNrIndex.Nr);
+    return E ? E->Volume() : 0;
 }
 
 void TSpeech::SetVolume(int Value)
 {
     FVolume = Value;
-    for (TSpeechEngine *E : {FEngine1.get(), FEngine2.get()})
-        if (E && !E->Voice().isEmpty())
+    for (TSpeechEngine *E : Engines())
+        if (!E->Voice().isEmpty())
             E->SetVolume(Value);
 }
 
@@ -138,8 +150,8 @@ void TSpeech::Speak(const QString &Text, bool StopS)
         FTolk->Speak(Text, StopS);
         return;
     }
-    TSpeechEngine *E = Engine(FNrIndex.Nr);
-    if (!E || E->Voice().isEmpty())
+    TSpeechEngine *E = Voiced(FNrIndex.Nr);
+    if (!E)
         return;
     if (StopS)
         E->Stop();
@@ -162,9 +174,8 @@ std::function<void()> TSpeech::OnEndStream() const
 
 void TSpeech::SetOnEndStream(const std::function<void()> &Handler)
 {
-    for (TSpeechEngine *E : {FEngine1.get(), FEngine2.get()})
-        if (E)
-            E->OnEndStream = Handler;
+    for (TSpeechEngine *E : Engines())
+        E->OnEndStream = Handler;
 }
 
 void SpeakText(const QString &Text, bool Enabled)

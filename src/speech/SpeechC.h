@@ -3,6 +3,7 @@
 #include "speech/SpeechEngineC.h"
 #include "speech/TolkSRDC.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -64,6 +65,9 @@ public:
 
 private:
     TSpeechEngine *Engine(int Nr) const;
+    QList<TSpeechEngine *> Engines() const;
+    // Engine Nr when it has a current voice, else null.
+    TSpeechEngine *Voiced(int Nr) const;
     static int IndexIn(const TSpeechEngine *E, const QString &Description);
 
     TNrIndex FNrIndex;

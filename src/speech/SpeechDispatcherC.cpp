@@ -99,15 +99,15 @@ bool TSpeechDispatcher::SetVoice(const QString &Description)
         if (Describe(*V) == Description) {
             spd_set_language(Conn(FConnection), (*V)->language);
             Done = spd_set_synthesis_voice(Conn(FConnection), (*V)->name) == 0;
-            if (Done) { // a new voice speaks with the values set before
-                spd_set_voice_rate(Conn(FConnection), FRate * 10);
-                spd_set_volume(Conn(FConnection), FVolume * 2 - 100);
-            }
         }
     if (Voices)
         free_spd_voices(Voices);
-    if (Done)
+    if (Done) {
         FVoice = Description;
+        // A new voice speaks with the values set before.
+        SetRate(FRate);
+        SetVolume(FVolume);
+    }
     return Done;
 }
 
