@@ -23,6 +23,46 @@ QString Describe(const SPDVoice *V)
 {
     return QStringLiteral("speech-dispatcher %1 (%2)").arg(QString::fromUtf8(V->name), QString::fromUtf8(V->language));
 }
+
+struct TCachedVoice {
+    QString Description;
+    QByteArray Name;
+    QByteArray Language;
+};
+
+// The service's voice list takes seconds to arrive with a full voice set
+// (the library parses the reply in quadratic time), so it is fetched once
+// per process and service address and shared by every client.
+std::mutex VoiceCacheMutex;
+bool VoiceCacheFilled = false;
+QByteArray VoiceCacheAddress;
+QList<TCachedVoice> VoiceCache;
+
+QList<TCachedVoice> CachedVoices(void *Connection)
+{
+    std::lock_guard Lock(VoiceCacheMutex);
+    const QByteArray Address = qgetenv("SPEECHD_ADDRESS");
+    if (VoiceCacheFilled && VoiceCacheAddress == Address)
+        return VoiceCache;
+    SPDVoice **Voices = spd_list_synthesis_voices(Conn(Connection));
+    if (!Voices)
+        return {};
+    QList<TCachedVoice> List;
+    const QString Own = QLocale::system().name().left(2);
+    for (SPDVoice **V = Voices; *V; ++V) {
+        const QString Language = QString::fromUtf8((*V)->language);
+        if (Language.startsWith(QStringLiteral("de")) || (Own != u"C" && !Own.isEmpty() && Language.startsWith(Own)))
+            List.append({Describe(*V), QByteArray((*V)->name), QByteArray((*V)->language)});
+    }
+    free_spd_voices(Voices);
+    std::sort(List.begin(), List.end(), [](const TCachedVoice &A, const TCachedVoice &B) {
+        return A.Description.compare(B.Description, Qt::CaseInsensitive) < 0;
+    });
+    VoiceCache = List;
+    VoiceCacheAddress = Address;
+    VoiceCacheFilled = true;
+    return List;
+}
 } // namespace
 
 TSpeechDispatcher::TSpeechDispatcher()
@@ -74,18 +114,8 @@ QStringList TSpeechDispatcher::Tokens() const
     QStringList Result;
     if (!FConnection)
         return Result;
-    SPDVoice **Voices = spd_list_synthesis_voices(Conn(FConnection));
-    if (!Voices)
-        return Result;
-    const QString Own = QLocale::system().name().left(2);
-    for (SPDVoice **V = Voices; *V; ++V) {
-        const QString Language = QString::fromUtf8((*V)->language);
-        if (Language.startsWith(QStringLiteral("de")) || (Own != u"C" && !Own.isEmpty() && Language.startsWith(Own)))
-            Result.append(Describe(*V));
-    }
-    free_spd_voices(Voices);
-    std::sort(Result.begin(), Result.end(),
-              [](const QString &A, const QString &B) { return A.compare(B, Qt::CaseInsensitive) < 0; });
+    for (const TCachedVoice &V : CachedVoices(FConnection))
+        Result.append(V.Description);
     return Result;
 }
 
@@ -93,15 +123,13 @@ bool TSpeechDispatcher::SetVoice(const QString &Description)
 {
     if (!FConnection)
         return false;
-    SPDVoice **Voices = spd_list_synthesis_voices(Conn(FConnection));
     bool Done = false;
-    for (SPDVoice **V = Voices; V && *V && !Done; ++V)
-        if (Describe(*V) == Description) {
-            spd_set_language(Conn(FConnection), (*V)->language);
-            Done = spd_set_synthesis_voice(Conn(FConnection), (*V)->name) == 0;
+    for (const TCachedVoice &V : CachedVoices(FConnection))
+        if (V.Description == Description) {
+            spd_set_language(Conn(FConnection), V.Language.constData());
+            Done = spd_set_synthesis_voice(Conn(FConnection), V.Name.constData()) == 0;
+            break;
         }
-    if (Voices)
-        free_spd_voices(Voices);
     if (Done) {
         FVoice = Description;
         // A new voice speaks with the values set before.
@@ -109,6 +137,17 @@ bool TSpeechDispatcher::SetVoice(const QString &Description)
         SetVolume(FVolume);
     }
     return Done;
+}
+
+void TSpeechDispatcher::PrefetchVoices()
+{
+    char *Error = nullptr;
+    SPDConnection *C = spd_open2("tastwerk", "voices", nullptr, SPD_MODE_SINGLE, nullptr, 0, &Error);
+    free(Error);
+    if (!C)
+        return;
+    CachedVoices(C);
+    spd_close(C);
 }
 
 void TSpeechDispatcher::SetRate(int Rate)

@@ -17,7 +17,8 @@ public:
 
     bool IsAvailable() const override { return FConnection != nullptr; }
     // The voices of German and of the user's language, as
-    // "speech-dispatcher <name> (<language>)", sorted.
+    // "speech-dispatcher <name> (<language>)", sorted. Fetched from the
+    // service once per process (see PrefetchVoices).
     QStringList Tokens() const override;
     bool SetVoice(const QString &Description) override;
     QString Voice() const override { return FVoice; }
@@ -30,6 +31,11 @@ public:
     // Speaks asynchronously; without Interrupt after what is still queued.
     bool Say(const QString &Text, bool Interrupt);
     void Stop() override;
+
+    // Fetches the service's voice list on the calling thread, once per
+    // process; every client then reads it at once. Call it off the main
+    // thread: with a full voice set it takes seconds.
+    static void PrefetchVoices();
 
 private:
     static void EndCallback(size_t MsgId, size_t ClientId, int Type);

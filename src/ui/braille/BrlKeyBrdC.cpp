@@ -1,0 +1,211 @@
+#include "braille/BrlKeyBrdC.h"
+
+#include "app/SettingsC.h"
+#include "braille/BrlUniCharC.h"
+#include "platform/KeyScanCodeC.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QThread>
+#include <QWidget>
+#include <stdexcept>
+
+TBrlKeyBrd *BrlKeyBrd = nullptr;
+
+TCustomHook::TCustomHook()
+    : FThreadID(QThread::currentThreadId())
+{
+}
+
+TCustomHook::~TCustomHook() = default;
+
+void TCustomHook::SetActive(bool Value)
+{
+    if (FActive == Value)
+        return;
+    if (Value) {
+        FHook = AllocateHook();
+        if (!FHook)
+            throw std::runtime_error(std::string(ClassName()) + " CREATION FAILED!");
+        FActive = true;
+    } else {
+        if (FHook)
+            FreeHook();
+        FHook = false;
+        FActive = false;
+    }
+}
+
+void TCustomHook::SetThreadID(Qt::HANDLE Value)
+{
+    const bool Was = FActive;
+    SetActive(false);
+    FThreadID = Value;
+    SetActive(Was);
+}
+
+void TCustomHook::PreExecute(THookMsg &HookMsg, bool &Handled)
+{
+    if (OnPreExecute)
+        OnPreExecute(this, HookMsg);
+    Handled = HookMsg.Result != 0;
+}
+
+void TCustomHook::PostExecute(THookMsg &HookMsg)
+{
+    if (OnPostExecute)
+        OnPostExecute(this, HookMsg);
+}
+
+bool TCustomHook::HookProc(THookMsg &HookMsg)
+{
+    HookMsg.Result = 0;
+    bool Handled = false;
+    PreExecute(HookMsg, Handled);
+    if (Handled)
+        return true;
+    // Nothing comes after us that could change the event: it goes on.
+    PostExecute(HookMsg);
+    return false;
+}
+
+void TLowLevelKeyboardHook::PreExecute(THookMsg &HookMsg, bool &Handled)
+{
+    FHookStruct = reinterpret_cast<const TKeyboardHookStruct *>(HookMsg.LParam);
+    THook::PreExecute(HookMsg, Handled);
+}
+
+void TLowLevelKeyboardHook::PostExecute(THookMsg &HookMsg)
+{
+    THook::PostExecute(HookMsg);
+    FHookStruct = nullptr;
+}
+
+bool TLowLevelKeyboardHook::AllocateHook()
+{
+    // Events are filtered on the application's thread only.
+    if (!qApp || QThread::currentThreadId() != ThreadID() || QThread::currentThread() != qApp->thread())
+        return false;
+    qApp->installEventFilter(this);
+    return true;
+}
+
+void TLowLevelKeyboardHook::FreeHook()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+bool TLowLevelKeyboardHook::eventFilter(QObject *Watched, QEvent *Event)
+{
+    if (Event->type() != QEvent::KeyPress && Event->type() != QEvent::KeyRelease)
+        return false;
+    // A key passes the filter several times on its way (window, focus
+    // widget, parents); while a screen reader runs, the accessibility bridge
+    // also swallows the original and delivers a copy. Acting at the focus
+    // widget sees each key once.
+    QWidget *Focus = QApplication::focusWidget();
+    if (Focus ? Watched != Focus : Watched != QApplication::activeWindow())
+        return false;
+    const auto *Key = static_cast<QKeyEvent *>(Event);
+    TKeyboardHookStruct S;
+    S.ScanCode = HardwareScanCode(Key);
+    S.AutoRepeat = Key->isAutoRepeat();
+    S.Alt = Key->modifiers() & Qt::AltModifier;
+    S.Shift = Key->modifiers() & Qt::ShiftModifier;
+    S.Control = Key->modifiers() & Qt::ControlModifier;
+    THookMsg Msg;
+    Msg.WParam = Event->type() == QEvent::KeyPress ? WM_KEYDOWN : WM_KEYUP;
+    Msg.LParam = reinterpret_cast<qintptr>(&S);
+    return HookProc(Msg);
+}
+
+TBrlKeyBrd::TBrlKeyBrd(QWidget *AOwner)
+    : FOwner(AOwner)
+{
+    OnPreExecute = [this](TCustomHook *, THookMsg &Msg) { BrlPreExecute(Msg); };
+}
+
+TBrlKeyBrd::~TBrlKeyBrd()
+{
+    SetActive(false);
+    if (BrlKeyBrd == this)
+        BrlKeyBrd = nullptr;
+}
+
+int TBrlKeyBrd::KeyBit(int ScanCode)
+{
+    switch (ScanCode) {
+    case 33: return 1;  // F: dot 1
+    case 32: return 2;  // D: dot 2
+    case 31: return 4;  // S: dot 3
+    case 36: return 8;  // J: dot 4
+    case 37: return 16; // K: dot 5
+    case 38: return 32; // L: dot 6
+    case 30:            // A
+    case 39: return 64; // Ö: chord keys without a dot
+    default: return 0;
+    }
+}
+
+QString TBrlKeyBrd::DotsOfKeys(int Keys)
+{
+    QString Dots;
+    for (int Dot = 1; Dot <= 6; ++Dot)
+        if (Keys & (1 << (Dot - 1)))
+            Dots += QChar(u'0' + Dot);
+    return Dots;
+}
+
+bool TBrlKeyBrd::OwnerIsActive() const
+{
+    if (!FOwner)
+        return false;
+    QWidget *Window = FOwner->window();
+    if (QApplication::activeWindow() != Window)
+        return false;
+    QWidget *Modal = QApplication::activeModalWidget();
+    if (Modal && Modal != Window)
+        return false;
+    QWidget *Focus = QApplication::focusWidget();
+    return !Focus || Focus->window() == Window;
+}
+
+void TBrlKeyBrd::BrlPreExecute(THookMsg &Msg)
+{
+    Msg.Result = 0;
+    const TKeyboardHookStruct *S = HookStruct();
+    if (Msg.Code != 0 || !S)
+        return;
+    if (!OwnerIsActive() || !Querztastatur)
+        return;
+    int B = KeyBit(S->ScanCode);
+    if (S->Extended || S->Alt || S->Shift || S->Control)
+        B = 0;
+    if (B == 0) {
+        FKeys = 0;
+        FTempKeys = 0;
+        return;
+    }
+    if (Msg.WParam == WM_KEYDOWN) {
+        // A held key repeats its press (or, without detectable auto-repeat,
+        // a release/press pair flagged as repeat): no effect.
+        FKeys |= B;
+        FTempKeys |= B;
+    } else if (Msg.WParam == WM_KEYUP && !S->AutoRepeat) {
+        FTempKeys &= ~B;
+        if (FTempKeys == 0) {
+            if (OnBrlKeyBrdNotify) {
+                const QString Dots = DotsOfKeys(FKeys);
+                TBuc Buc;
+                QChar Cell;
+                if (!Dots.isEmpty() && BrlUniChar && BrlUniChar->FindDots(Dots, Buc))
+                    Cell = Buc.UniBrl;
+                FKeys = 0;
+                OnBrlKeyBrdNotify(Cell);
+            }
+            FKeys = 0;
+        }
+    }
+    Msg.Result = 1;
+}

@@ -1,0 +1,72 @@
+#include "help/HelpUiC.h"
+
+#include "app/SettingsC.h"
+#include "braille/BrlUniCharC.h"
+#include "help/HelpSystemC.h"
+#include "run/SpeakTextDlgC.h"
+#include "sound/SoundsHelperC.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include "main/SplashScreenC.h"
+#include <QMessageBox>
+#include <QUrl>
+
+void InstallDesktopHelp()
+{
+    InstallHelpOpener([](const QString &Path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(Path)); });
+    InstallErrorBox([](const QString &Text) {
+        QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(), Text);
+    });
+}
+
+int ShowEinleitungDlg()
+{
+    if (!HelpSystem)
+        return 0;
+    HelpSystem->FIsEinleitungDlgVisible = true;
+    const QString Text = HelpSystem->EinleitungString();
+    const QString Display = BrlUniChar ? BrlUniChar->Translate(Text, ttToUniBrl, false) : Text;
+    // The message window opens the main help page itself when its help
+    // button is used.
+    const int Result = ShowSpeakText(QStringLiteral("Einleitung zu Tastwerk"), Display, IsSapiSpeechEnabled(),
+                                     SoundsEnabled, 12, Text, stbHelp, false);
+    HelpSystem->FIsEinleitungDlgVisible = false;
+    return Result;
+}
+
+namespace {
+class THelpKeyFilter : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *Watched, QEvent *E) override
+    {
+        if (E->type() != QEvent::KeyPress)
+            return false;
+        auto *K = static_cast<QKeyEvent *>(E);
+        if (K->key() != Qt::Key_F1 || K->modifiers() != Qt::NoModifier)
+            return false;
+        // A key passes the filter several times on its way: act once, where
+        // it is delivered.
+        QWidget *Focus = QApplication::focusWidget();
+        if (Focus ? Watched != Focus : Watched != QApplication::activeWindow())
+            return false;
+        if ((SplashScreenForm && SplashScreenForm->isVisible()) || !HelpSystem)
+            return false;
+        HelpSystem->OpenHtmlFile();
+        return true;
+    }
+};
+} // namespace
+
+void InstallHelpKey()
+{
+    qApp->installEventFilter(new THelpKeyFilter(qApp));
+}
+
+bool OpenDocument(const QString &Path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(Path));
+}

@@ -1,0 +1,6 @@
+#include "main/ProgramStartC.h"
+
+int main(int argc, char **argv)
+{
+    return RunTastwerk(argc, argv);
+}

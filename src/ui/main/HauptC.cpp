@@ -1,0 +1,1032 @@
+#include "main/HauptC.h"
+
+#include "app/SettingsC.h"
+#include "braille/BrlUniCharC.h"
+#include "common/AccessibilityC.h"
+#include "common/DisplayHelperC.h"
+#include "common/PlainTextMemoC.h"
+#include "common/StartupMarksC.h"
+#include "content/GlobalsC.h"
+#include "content/JobsC.h"
+#include "content/MessagesC.h"
+#include "content/PathsC.h"
+#include "content/RandomC.h"
+#include "content/TextFileC.h"
+#include "content/TypenHelperC.h"
+#include "help/HelpSystemC.h"
+#include "help/HelpUiC.h"
+#include "help/HelpUiC.h"
+#include "log/LogC.h"
+#include "main/SplashScreenC.h"
+#include "run/ParagraphKeysC.h"
+#include "sound/AudioPlayerC.h"
+#include "sound/SoundcardsC.h"
+#include "sound/SoundsHelperC.h"
+#include "speech/SpeechC.h"
+#include "speech/SpeechDispatcherC.h"
+#include "update/UpdaterC.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QThread>
+
+#include <mutex>
+#include <thread>
+
+TForm1_TW *Form1_TW = nullptr;
+
+namespace {
+// The voice list of the speech service arrives on a thread of its own; it
+// reports to the main window only while the window exists.
+std::mutex VoicesReadyMutex;
+TForm1_TW *VoicesReadyReceiver = nullptr;
+std::atomic<bool> VoicesReady{false};
+
+QAction *NewAction(QObject *Parent, const QString &Caption, int Tag = 0, const QKeySequence &Key = QKeySequence())
+{
+    auto *A = new QAction(Caption, Parent);
+    A->setData(Tag);
+    if (!Key.isEmpty())
+        A->setShortcut(Key);
+    return A;
+}
+
+int Tag(const QAction *A)
+{
+    return A->data().toInt();
+}
+
+// Collective lesson the program offers on a learner's first start.
+const QString StandardSammellektion = QStringLiteral("Tastwerk_erlernen.sam");
+} // namespace
+
+TForm1_TW::TForm1_TW()
+{
+    Form1_TW = this;
+    // The hidden window first: loaders and helpers get it when they are made.
+    FMainWindowHandle = std::make_unique<TMainWindowHandle>(this);
+    ::MainWindowHandle = FMainWindowHandle.get();
+    IsProgramClosing = false;
+    AutoClose = false;
+    AktBackColor = 0xFFFFFF;
+    AktFont = TAktFont();
+    // Only the program's own commands close the window: no close button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinMaxButtonsHint);
+    Randomize();
+    CreateControls();
+    CreateMenus();
+    FMemo->Clear();
+    Lektion = nullptr;
+    Sammellektion = nullptr;
+    CreateProcessObjects();
+    SetCaptionsAndHints();
+    // The window always fills the screen's work area.
+    FillWorkArea(this);
+
+    for (QTimer *T : {&TimerShowHelp, &TimerSpeakDatenWurdenGeladen, &TimerSplashScreenShowCounter, &TimerStarteLektion,
+                      &TimerStarteSammellektion})
+        T->setSingleShot(true);
+    TimerShowHelp.setInterval(5);
+    connect(&TimerShowHelp, &QTimer::timeout, this, [this] { TimerShowHelpTimer(); });
+    connect(&TimerSpeakDatenWurdenGeladen, &QTimer::timeout, this,
+            [] { SpeakText(QStringLiteral("Daten wurden geladen!"), true); });
+    connect(&TimerSplashScreenShowCounter, &QTimer::timeout, this, [this] { SplashScreenShowCounterTimer(); });
+    FLoadWait.setInterval(10);
+    connect(&FLoadWait, &QTimer::timeout, this, [this] { WaitForLoadTick(); });
+}
+
+TForm1_TW::~TForm1_TW()
+{
+    if (!IsProgramClosing) {
+        // Destroyed without the close (a test, or the end of the event
+        // loop): the background work still has to stop first.
+        IsProgramClosing = true;
+    }
+    FreeProcessObjects();
+    // Only an empty profile folder goes; a failure is of no concern.
+    QDir().rmdir(ProfilePath);
+    ::MainWindowHandle = nullptr;
+    if (Form1_TW == this)
+        Form1_TW = nullptr;
+}
+
+void TForm1_TW::CreateControls()
+{
+    auto *Client = new QWidget(this);
+    setCentralWidget(Client);
+    LblInfos = new QLabel(QStringLiteral("&INFOS"), Client);
+    Re1 = new QPlainTextEdit(Client);
+    Re1->setReadOnly(true);
+    // Read-only, yet the caret must move for the learner to read line by line.
+    Re1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    Re1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Re1->setAccessibleName(QStringLiteral("INFOS"));
+    LblInfos->setBuddy(Re1);
+    LblInfos->installEventFilter(this);
+    FMemo = std::make_unique<TPlainTextMemo>(Re1);
+    Re1->installEventFilter(this);
+
+    BtnEinzellektion = new QPushButton(Client);
+    BtnSammellektion = new QPushButton(Client);
+    BtnLernmaterial = new QPushButton(Client);
+    BtnBraillePad = new QPushButton(Client);
+    BtnBeenden = new QPushButton(Client);
+    int T = 1;
+    for (QPushButton *B : {BtnEinzellektion, BtnSammellektion, BtnLernmaterial})
+        B->setProperty("Tag", T++);
+    BtnBeenden->setProperty("Tag", 4);
+    for (QPushButton *B : {BtnEinzellektion, BtnSammellektion, BtnLernmaterial, BtnBeenden})
+        connect(B, &QPushButton::clicked, this, [this, B] { BtnClicks(B->property("Tag").toInt()); });
+    setTabOrder(Re1, BtnEinzellektion);
+    setTabOrder(BtnEinzellektion, BtnSammellektion);
+    setTabOrder(BtnSammellektion, BtnLernmaterial);
+    setTabOrder(BtnLernmaterial, BtnBraillePad);
+    setTabOrder(BtnBraillePad, BtnBeenden);
+
+    StatusPanel = new QLabel(this);
+    StatusPanel->setAlignment(Qt::AlignCenter);
+    statusBar()->addWidget(StatusPanel, 1);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setToolTip(QStringLiteral("Statusmeldungen"));
+}
+
+void TForm1_TW::CreateMenus()
+{
+    QMenuBar *Bar = menuBar();
+    QMenu *Datei = Bar->addMenu(QStringLiteral("&Datei"));
+    MM_D_DesktopLink = Datei->addAction(QStringLiteral("Programm&verknüpfung auf dem Desktop"));
+    MM_D_DesktopLink->setCheckable(true);
+    MM_D_Beenden = NewAction(this, QStringLiteral("&Beenden"), 0, QKeySequence(Qt::ALT | Qt::Key_F4));
+    Datei->addAction(MM_D_Beenden);
+    connect(MM_D_Beenden, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *Aktionen = Bar->addMenu(QStringLiteral("A&ktionen"));
+    MM_AK_Einzellektion = Aktionen->addMenu(QStringLiteral("Einzel&lektion"));
+    MM_AK_EL_Liste = NewAction(this, QStringLiteral("&Wähle eine Einzellektion..."), 1, QKeySequence(Qt::CTRL | Qt::Key_L));
+    MM_AK_EL_Starte = NewAction(this, QStringLiteral("&Starte ausgewählte Einzellektion"), 1, QKeySequence(Qt::Key_F4));
+    MM_AK_Einzellektion->addActions({MM_AK_EL_Liste, MM_AK_EL_Starte});
+    MM_AK_Sammellektion = Aktionen->addMenu(QStringLiteral("&Sammellektion"));
+    MM_AK_SL_Liste = NewAction(this, QStringLiteral("&Wähle eine Sammellektion..."), 2, QKeySequence(Qt::CTRL | Qt::Key_S));
+    MM_AK_SL_Starte = NewAction(this, QStringLiteral("&Starte nächste Lektion"), 2, QKeySequence(Qt::Key_F8));
+    MM_AK_SL_Gehe = NewAction(this, QStringLiteral("&Gehe zu einer bestimmten Lektion..."), 1, QKeySequence(Qt::CTRL | Qt::Key_G));
+    MM_AK_Sammellektion->addActions({MM_AK_SL_Liste, MM_AK_SL_Starte, MM_AK_SL_Gehe});
+    MM_AK_Lernmaterial = Aktionen->addMenu(QStringLiteral("Lern&material"));
+    MM_AK_LM_Liste = NewAction(this, QStringLiteral("&Wähle das Lernmaterial..."), 3, QKeySequence(Qt::CTRL | Qt::Key_M));
+    MM_AK_Lernmaterial->addAction(MM_AK_LM_Liste);
+    MM_AK_BraillePad = NewAction(this, QStringLiteral("Braille&Pad starten..."), 0, QKeySequence(Qt::CTRL | Qt::Key_P));
+    Aktionen->addAction(MM_AK_BraillePad);
+    for (QMenu *M : {MM_AK_Einzellektion, MM_AK_Sammellektion, MM_AK_Lernmaterial})
+        M->setDefaultAction(M->actions().first());
+
+    QMenu *Ansicht = Bar->addMenu(QStringLiteral("&Ansicht"));
+    MM_A_BackFont = Ansicht->addAction(QStringLiteral("&Schrifteinstellungen..."));
+
+    QMenu *Einstellungen = Bar->addMenu(QStringLiteral("&Einstellungen"));
+    MM_E_BrailleChars = NewAction(this, QStringLiteral("Braille&zeilenbreite = %d..."), 5);
+    MM_E_Querztastatur = NewAction(this, QStringLiteral("&Querztastatur für Braille-Eingabe verwenden (sdf-jkl)"), 4);
+    MM_E_BrailleSize = NewAction(this, QStringLiteral("Schrift&größe in Textfenstern zusätzlich erhöhen = %d..."), 9);
+    MM_E_CloseCheck = NewAction(this, QStringLiteral("Sicherheitsabfrage beim &Beenden des Programms"), 6);
+    MM_E_Sounds = NewAction(this, QStringLiteral("S&ounds wiedergeben"), 2);
+    MM_E_Stimme = NewAction(this, QStringLiteral("&Stimme, Lautstärke und Geschwindigkeit wählen..."), 7);
+    MM_E_SplashScreen = NewAction(this, QStringLiteral("Zeige SplashS&creen beim Start"), 1);
+    MM_E_HighScoreClear = NewAction(this, QStringLiteral("&Punktestand zurücksetzen"), 8);
+    Einstellungen->addActions({MM_E_BrailleChars, MM_E_Querztastatur, MM_E_BrailleSize, MM_E_CloseCheck, MM_E_Sounds,
+                               MM_E_Stimme, MM_E_SplashScreen});
+    Einstellungen->addSeparator();
+    Einstellungen->addAction(MM_E_HighScoreClear);
+    for (QAction *A : {MM_E_Querztastatur, MM_E_CloseCheck, MM_E_Sounds, MM_E_SplashScreen})
+        A->setCheckable(true);
+    for (QAction *A : Einstellungen->actions())
+        if (!A->isSeparator())
+            connect(A, &QAction::triggered, this, [this, A] { MM_E_Clicks(Tag(A)); });
+    connect(Einstellungen, &QMenu::aboutToShow, this, [this] { MM_EinstellungenClick(); });
+
+    QMenu *Hilfe = Bar->addMenu(QStringLiteral("&Hilfe"));
+    MM_H_Hilfe = NewAction(this, QStringLiteral("&Hilfe..."), 1, QKeySequence(Qt::CTRL | Qt::Key_F1));
+    MM_H_Einleitung = NewAction(this, QStringLiteral("&Einleitung..."), 3);
+    MM_H_Kurztasten = NewAction(this, QStringLiteral("&Kurztasten..."), 2);
+    MM_H_TechnischesHandbuch = NewAction(this, QStringLiteral("&Technisches Handbuch..."), 4);
+    MM_H_History = NewAction(this, QStringLiteral("&Änderungen..."), 5);
+    MM_H_Mail = NewAction(this, QStringLiteral("&Mail an den Programmierer..."), 1);
+    MM_H_Homepage = NewAction(this, QStringLiteral("Home&page..."), 2);
+    MM_H_Update = NewAction(this, QStringLiteral("&Aktualisierung..."));
+    MM_H_Info = NewAction(this, QStringLiteral("&Info"));
+    Hilfe->addActions({MM_H_Hilfe, MM_H_Einleitung, MM_H_Kurztasten, MM_H_TechnischesHandbuch, MM_H_History, MM_H_Mail,
+                       MM_H_Homepage, MM_H_Update, MM_H_Info});
+    for (QAction *A : {MM_H_Hilfe, MM_H_Einleitung, MM_H_Kurztasten, MM_H_TechnischesHandbuch, MM_H_History})
+        connect(A, &QAction::triggered, this, [this, A] { MM_H_HilfeSystemClicks(Tag(A)); });
+    connect(MM_H_Info, &QAction::triggered, this, [this] { MM_H_InfoClick(); });
+    connect(Hilfe, &QMenu::aboutToShow, this, [this] { MM_HilfeClick(); });
+
+    // The buttons' menus offer the same commands as the main menu.
+    PopupMenu_EL = new QMenu(this);
+    PM_EL_Liste = NewAction(this, MM_AK_EL_Liste->text(), 1);
+    PM_EL_Starte = NewAction(this, MM_AK_EL_Starte->text(), 1);
+    PopupMenu_EL->addActions({PM_EL_Liste, PM_EL_Starte});
+    PopupMenu_SL = new QMenu(this);
+    PM_SL_Liste = NewAction(this, MM_AK_SL_Liste->text(), 2);
+    PM_SL_Starte = NewAction(this, MM_AK_SL_Starte->text(), 2);
+    PM_SL_Gehe = NewAction(this, MM_AK_SL_Gehe->text(), 1);
+    PopupMenu_SL->addActions({PM_SL_Liste, PM_SL_Starte, PM_SL_Gehe});
+    PopupMenu_LM = new QMenu(this);
+    PM_LM_Liste = NewAction(this, MM_AK_LM_Liste->text(), 3);
+    PopupMenu_LM->addAction(PM_LM_Liste);
+    for (QMenu *M : {PopupMenu_EL, PopupMenu_SL, PopupMenu_LM})
+        M->setDefaultAction(M->actions().first());
+    const std::pair<QAction *, QAction *> Twins[] = {{PM_EL_Liste, MM_AK_EL_Liste}, {PM_EL_Starte, MM_AK_EL_Starte},
+                                                     {PM_SL_Liste, MM_AK_SL_Liste}, {PM_SL_Starte, MM_AK_SL_Starte},
+                                                     {PM_SL_Gehe, MM_AK_SL_Gehe},   {PM_LM_Liste, MM_AK_LM_Liste}};
+    for (auto [Popup, Main] : Twins)
+        connect(Popup, &QAction::triggered, Main, &QAction::trigger);
+
+    // The text pane's menu; the paragraph entries stay hidden, their keys work.
+    PopupMenu_Re = new QMenu(this);
+    PM_Re_AllSelect = NewAction(this, QStringLiteral("Alles &markieren"), 1, QKeySequence(Qt::CTRL | Qt::Key_A));
+    PM_Re_Copy = NewAction(this, QStringLiteral("&Kopieren"), 2, QKeySequence(Qt::CTRL | Qt::Key_C));
+    PM_Re_LinesDown = NewAction(this, QStringLiteral("Nächster Absatz"), 1, QKeySequence(Qt::CTRL | Qt::Key_Down));
+    PM_Re_LinesUp = NewAction(this, QStringLiteral("Vorheriger Absatz"), 2, QKeySequence(Qt::CTRL | Qt::Key_Up));
+    PopupMenu_Re->addActions({PM_Re_AllSelect, PM_Re_Copy});
+    for (QAction *A : {PM_Re_AllSelect, PM_Re_Copy, PM_Re_LinesDown, PM_Re_LinesUp}) {
+        A->setShortcutContext(Qt::WidgetShortcut);
+        Re1->addAction(A);
+    }
+    connect(PM_Re_AllSelect, &QAction::triggered, Re1, &QPlainTextEdit::selectAll);
+    connect(PM_Re_Copy, &QAction::triggered, Re1, &QPlainTextEdit::copy);
+    connect(PM_Re_LinesDown, &QAction::triggered, this, [this] {
+        const int P = NextParagraphPos(FMemo->Text(), FMemo->SelStart());
+        P < 0 ? SystemBeep() : FMemo->SetSelStart(P);
+    });
+    connect(PM_Re_LinesUp, &QAction::triggered, this, [this] {
+        const int P = PreviousParagraphPos(FMemo->Text(), FMemo->SelStart());
+        P < 0 ? SystemBeep() : FMemo->SetSelStart(P);
+    });
+    Re1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Re1, &QWidget::customContextMenuRequested, this, [this](const QPoint &Pos) {
+        PopupMenu_RePopup();
+        PopupMenu_Re->popup(Re1->viewport()->mapToGlobal(Pos));
+    });
+    // Main-menu commands count as window shortcuts; F1 belongs to the help.
+    for (QAction *A : findChildren<QAction *>())
+        if (!A->shortcut().isEmpty() && A->shortcutContext() != Qt::WidgetShortcut)
+            addAction(A);
+}
+
+void TForm1_TW::CreateProcessObjects()
+{
+    FSoundcards = std::make_unique<TSoundcards>(FMainWindowHandle.get());
+    FAudioPlayer = std::make_unique<TAudioPlayer>();
+    InstallSoundPlayer([Player = FAudioPlayer.get()](const QString &File) { Player->Play(File); });
+    FSpeech = std::make_unique<TSpeech>(false);
+    ::Speech = FSpeech.get();
+    FLog = std::make_unique<TLog>(FMainWindowHandle.get());
+    InstallLog(FLog.get());
+    FBrlUniChar = std::make_unique<TBrlUniChar>(FMainWindowHandle.get());
+    ::BrlUniChar = FBrlUniChar.get();
+    FAufgabenTypen = std::make_unique<TAufgabenTypen>(FMainWindowHandle.get());
+    ::AufgabenTypen = FAufgabenTypen.get();
+    FDatendateiTypen = std::make_unique<TDatendateiTypen>(FMainWindowHandle.get());
+    ::DatendateiTypen = FDatendateiTypen.get();
+    FJobs = std::make_unique<TJobs>(FMainWindowHandle.get());
+    FJobs->OnPrepareOutputs = [this] { PrepareOutputs(); };
+    FJobs->OnCreateHelpPages = [] {
+        if (HelpSystem)
+            HelpSystem->CreateHtmlFiles();
+    };
+    FHelpSystem = std::make_unique<THelpSystem>(FMainWindowHandle.get());
+    ::HelpSystem = FHelpSystem.get();
+    FHelpSystem->SetHelpId(3);
+    FUpdater = std::make_unique<TUpdater>(FMainWindowHandle.get());
+    ::Updater = FUpdater.get();
+    FUpdater->IsLoaderIdle = [this] { return FJobs && FJobs->StatusOK(); };
+    {
+        std::lock_guard Lock(VoicesReadyMutex);
+        VoicesReadyReceiver = this;
+    }
+}
+
+void TForm1_TW::FreeProcessObjects()
+{
+    {
+        std::lock_guard Lock(VoicesReadyMutex);
+        VoicesReadyReceiver = nullptr;
+    }
+    ::HelpSystem = nullptr;
+    FHelpSystem.reset();
+    FJobs.reset();
+    ::DatendateiTypen = nullptr;
+    FDatendateiTypen.reset();
+    ::AufgabenTypen = nullptr;
+    FAufgabenTypen.reset();
+    ::BrlUniChar = nullptr;
+    FBrlUniChar.reset();
+    InstallLog(nullptr);
+    FLog.reset(); // saves the log
+    ::Speech = nullptr;
+    FSpeech.reset();
+    InstallSoundPlayer(nullptr);
+    FAudioPlayer.reset();
+    FSoundcards.reset();
+    ::Updater = nullptr;
+    FUpdater.reset();
+}
+
+void TForm1_TW::PrepareOutputs()
+{
+    // Runs on the loading thread. The service's voice list can take seconds:
+    // it is fetched on a thread of its own, so that neither the start nor a
+    // close waits for it; the voice is chosen on the main thread once it is
+    // there.
+    std::thread([] {
+        TSpeechDispatcher::PrefetchVoices();
+        VoicesReady = true;
+        std::lock_guard Lock(VoicesReadyMutex);
+        if (TForm1_TW *W = VoicesReadyReceiver)
+            QMetaObject::invokeMethod(W, [W] { W->SelectVoice(); }, Qt::QueuedConnection);
+    }).detach();
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (IsProgramClosing)
+                return;
+            FSoundcards->LoadSoundcards(false);
+            FAudioPlayer->SetMainVolume(100);
+            if (FSpeech)
+                FSpeech->Tolk().Load();
+        },
+        Qt::QueuedConnection);
+}
+
+void TForm1_TW::SelectVoice()
+{
+    if (!FSpeech || !VoicesReady || IsProgramClosing)
+        return;
+    if (FDefaultVoiceWanted) {
+        FDefaultVoiceWanted = false;
+        SapiSpeechStimme = FSpeech->FindRandomDescription(QStringLiteral("German"));
+    }
+    FSpeech->SetTokenNrIndex(FSpeech->FindDescriptionInTokensNrIndex(SapiSpeechStimme));
+    FSpeech->SetRate(SapiSpeechRate);
+    FSpeech->SetVolume(SapiSpeechVolume);
+}
+
+bool TForm1_TW::LoadIni()
+{
+    // A file without a voice gets a German one; the voices are known only
+    // once the speech service has listed them, so the choice waits for that.
+    FindRandomVoiceDescription = [this](const QString &) {
+        FDefaultVoiceWanted = true;
+        return QString();
+    };
+    const bool Ok = LoadSettingsFile(ProfilePath + SettingsFileName);
+    FindRandomVoiceDescription = nullptr;
+    return Ok;
+}
+
+void TForm1_TW::StartLoading()
+{
+    FJobs->LoadFiles();
+}
+
+void TForm1_TW::SetCaptionsAndHints()
+{
+    setWindowTitle(ProgramTitle);
+    QApplication::setApplicationDisplayName(ProgramTitle);
+    BtnEinzellektion->setText(QStringLiteral("Einzel&lektion"));
+    BtnEinzellektion->setToolTip(QStringLiteral("Eine Lektion zum Lernen auswählen"));
+    BtnSammellektion->setText(QStringLiteral("&Sammellektion"));
+    BtnSammellektion->setToolTip(QStringLiteral("Eine Sammlung von Lektionen zum Lernen auswählen"));
+    BtnLernmaterial->setText(QStringLiteral("Lern&material"));
+    BtnLernmaterial->setToolTip(QStringLiteral("Ein Lernmaterial wählen"));
+    BtnBraillePad->setText(QStringLiteral("Braille&Pad"));
+    BtnBraillePad->setToolTip(QStringLiteral("Startet das BraillePad"));
+    BtnBeenden->setText(QStringLiteral("&Beenden"));
+    BtnBeenden->setToolTip(QStringLiteral("Beendet das Programm"));
+    LblInfos->setText(QStringLiteral("&INFOS"));
+    for (QPushButton *B : {BtnEinzellektion, BtnSammellektion, BtnLernmaterial, BtnBraillePad, BtnBeenden})
+        B->setAccessibleDescription(B->toolTip());
+}
+
+void TForm1_TW::ApplyDisplaySettings()
+{
+    ::ApplyDisplaySettings(this);
+    QFont F = LblInfos->font();
+    F.setBold(true);
+    F.setUnderline(true);
+    LblInfos->setFont(F);
+    LblInfos->adjustSize();
+    LayoutControls();
+}
+
+void TForm1_TW::LayoutControls()
+{
+    QWidget *Client = centralWidget();
+    const int ClientW = Client->width();
+    statusBar()->setFixedHeight(ControlHeightForFont(statusBar()->font(), statusBar()));
+    const QFont Font = ToQFont(AktFont);
+    const QList<QPushButton *> Buttons = {BtnEinzellektion, BtnSammellektion, BtnLernmaterial, BtnBraillePad, BtnBeenden};
+    QString Longest;
+    for (QPushButton *B : Buttons)
+        if (StripAmpersands(B->text()).size() > Longest.size())
+            Longest = StripAmpersands(B->text());
+    const int BtnW = TextWidthForFont(Font, Longest + QStringLiteral("MM"));
+    const int BtnH = ControlHeightForFont(Font, BtnBeenden);
+    for (QPushButton *B : Buttons)
+        B->resize(BtnW, BtnH);
+    LblInfos->move(20, 20);
+    const int InfoW = qRound(ClientW * 0.4);
+    LblInfos->resize(InfoW, LblInfos->sizeHint().height());
+    const int ReTop = LblInfos->y() + LblInfos->height() + 5;
+    // The status bar sits below the client area.
+    const int StatusTop = Client->height();
+    BtnBeenden->move((ClientW - BtnW) / 2, StatusTop - 20 - BtnH);
+    Re1->setGeometry(20, ReTop, InfoW, qMax(BtnH, BtnBeenden->y() - ReTop - 20));
+    const int ReBottom = Re1->y() + Re1->height();
+    const int Left = Re1->x() + Re1->width() + (ClientW - (3 * Re1->x() + Re1->width() + BtnW)) / 2;
+    BtnEinzellektion->move(Left, Re1->y());
+    const int PadTop = ReBottom - BtnH;
+    const int Gap = (PadTop - BtnEinzellektion->y() - 2 * BtnH) / 8;
+    BtnSammellektion->move(Left, BtnEinzellektion->y() + BtnH + Gap);
+    BtnLernmaterial->move(Left, BtnSammellektion->y() + BtnH + Gap);
+    BtnBraillePad->move(Left, BtnLernmaterial->y() + BtnH + Gap);
+}
+
+bool TForm1_TW::IsBusy() const
+{
+    if (!FJobs || !FJobs->StatusOK())
+        return true;
+    return !IsProgramClosing && FJobs->Lektionen().StatusCounterThread() != 0;
+}
+
+void TForm1_TW::UpdateStatusBar(bool Busy)
+{
+    QString S;
+    if (Busy) {
+        S = QStringLiteral("Lade Daten...");
+    } else {
+        TLektionen &Lektionen = FJobs->Lektionen();
+        if (Lektion)
+            S = QStringLiteral("%1=Einzellektion starten").arg(ShortCutToText(MM_AK_EL_Starte->shortcut()));
+        else if (Lektionen.Count() == 0)
+            S = QStringLiteral("0 Einzellektionen gefunden");
+        else
+            S = QStringLiteral("%1=Einzellektion wählen").arg(ShortCutToText(MM_AK_EL_Liste->shortcut()));
+        if (Sammellektion)
+            S += QStringLiteral("; %1=Sammellektion starten").arg(ShortCutToText(MM_AK_SL_Starte->shortcut()));
+        else if (FJobs->Sammellektionen().Count() == 0)
+            S += QStringLiteral("; 0 Sammellektionen gefunden");
+        else
+            S += QStringLiteral("; %1=Sammellektion wählen").arg(ShortCutToText(MM_AK_SL_Liste->shortcut()));
+        if (FJobs->Lernmaterialien().Count() > 1)
+            S += QStringLiteral("; %1=Lernmaterial wählen").arg(ShortCutToText(MM_AK_LM_Liste->shortcut()));
+    }
+    if (StatusPanel->text() != S) {
+        StatusPanel->setText(S);
+        StatusPanel->setAccessibleName(S);
+        statusBar()->repaint();
+    }
+}
+
+void TForm1_TW::UpdateActions(bool Busy)
+{
+    const bool Free = !Busy;
+    const bool HasLektionen = Free && FJobs->Lektionen().Count() > 0;
+    const bool HasSammel = Free && FJobs->Sammellektionen().Count() > 0;
+    BtnEinzellektion->setEnabled(Free);
+    MM_AK_Einzellektion->setEnabled(Free);
+    PM_EL_Liste->setEnabled(HasLektionen);
+    PM_EL_Starte->setEnabled(HasLektionen);
+    BtnSammellektion->setEnabled(Free);
+    MM_AK_Sammellektion->setEnabled(Free);
+    PM_SL_Liste->setEnabled(HasSammel);
+    PM_SL_Starte->setEnabled(HasSammel);
+    PM_SL_Gehe->setEnabled(Free && Sammellektion && Sammellektion->Count() > 0);
+    BtnLernmaterial->setEnabled(Free);
+    MM_AK_Lernmaterial->setEnabled(Free);
+    PM_LM_Liste->setEnabled(Free && FJobs->Lernmaterialien().Count() > 0);
+    BtnBraillePad->setEnabled(Free);
+    MM_AK_BraillePad->setEnabled(Free);
+    // The main menu's entries follow their twins in the buttons' menus.
+    MM_AK_EL_Liste->setEnabled(PM_EL_Liste->isEnabled());
+    MM_AK_EL_Starte->setEnabled(PM_EL_Starte->isEnabled());
+    MM_AK_SL_Liste->setEnabled(PM_SL_Liste->isEnabled());
+    MM_AK_SL_Starte->setEnabled(PM_SL_Starte->isEnabled());
+    MM_AK_SL_Gehe->setEnabled(PM_SL_Gehe->isEnabled());
+    MM_AK_LM_Liste->setEnabled(PM_LM_Liste->isEnabled());
+    PopupMenu_RePopup();
+}
+
+void TForm1_TW::PopupMenu_RePopup()
+{
+    PM_Re_AllSelect->setEnabled(!Re1->document()->isEmpty());
+    PM_Re_Copy->setEnabled(Re1->textCursor().hasSelection());
+}
+
+void TForm1_TW::RestoreFocus()
+{
+    if (MerkActiveControl && MerkActiveControl->isVisible() && MerkActiveControl->focusPolicy() != Qt::NoFocus)
+        MerkActiveControl->setFocus();
+}
+
+void TForm1_TW::SendStatus(int Code, qintptr LParam)
+{
+    SendMessage(FMainWindowHandle.get(), WM_USER_STATUS, Code, LParam);
+}
+
+bool TForm1_TW::event(QEvent *E)
+{
+    switch (int(E->type())) {
+    case WM_USER_STATUS: {
+        auto *M = static_cast<TMessageEvent *>(E);
+        WMUserStatus(int(M->WParam), M->LParam);
+        return true;
+    }
+    case WM_USER_AUTOCLOSE:
+    case WM_USER_AUTOCLOSE2:
+        WMUserAutoClose();
+        return true;
+    case WM_USER_ACTIVATE:
+        WMUserActivate();
+        return true;
+    case QEvent::Paint:
+        StartupMark("first paint");
+        return QMainWindow::event(E);
+    default:
+        return QMainWindow::event(E);
+    }
+}
+
+void TForm1_TW::WMUserStatus(int Code, qintptr LParam)
+{
+    if (IsProgramClosing)
+        return;
+    const bool Busy = IsBusy();
+    const bool Known = Code == WM_USER_STARTED || Code == WM_USER_REFRESH || Code == WM_USER_JOBS
+                       || Code == WM_USER_LEKTIONEN;
+    if (Known) {
+        if (Code == WM_USER_STARTED && ShowEinleitung && FHelpSystem) {
+            FHelpSystem->FIsEinleitungDlgVisible = true;
+            FHelpSystem->FIsEinleitungFirstStart = true;
+            TimerShowHelp.setProperty("Tag", 0);
+            TimerShowHelp.start();
+        }
+        if (Code == WM_USER_JOBS && LParam != 0) {
+            // A load starts: the old text names what is about to go away.
+            FMemo->BeginUpdate();
+            FMemo->Clear();
+            FMemo->AddLine(QStringLiteral("Lade Daten..."));
+            FMemo->EndUpdate();
+            NudgeScreenReader(Re1, 0);
+        } else if (!((((SplashScreenForm != nullptr) || LParam != 0) && Code != WM_USER_REFRESH) || Busy)) {
+            RebuildStatusText(Code, LParam, Busy);
+        }
+    }
+    UpdateStatusBar(Busy);
+    UpdateActions(Busy);
+}
+
+void TForm1_TW::RebuildStatusText(int Code, qintptr LParam, bool Busy)
+{
+    const bool Refresh = Code == WM_USER_REFRESH;
+    TimerSpeakDatenWurdenGeladen.setInterval(5);
+    if (!Refresh && !(FHelpSystem && FHelpSystem->FIsEinleitungDlgVisible) && IsSapiSpeechEnabled())
+        TimerSpeakDatenWurdenGeladen.start();
+    else
+        TimerSpeakDatenWurdenGeladen.stop();
+
+    if (Re1->isVisible())
+        Re1->setFocus();
+    FMemo->BeginUpdate();
+    FMemo->Clear();
+    QStringList Lines;
+    if (FUpdater && FUpdater->Status() == utUpgrade)
+        Lines << QStringLiteral("Software-Update vorhanden! Mit %1, %2 kann das Update durchgeführt werden.")
+                     .arg(QStringLiteral("ALT+H"), QStringLiteral("A"));
+    Lines << QStringLiteral("Folgende Daten wurden geladen:");
+
+    TLernmaterialien &Materialien = FJobs->Lernmaterialien();
+    const QString MaterialName = GetAktLernmaterialName();
+    int MaterialIndex = -1;
+    for (int I = 0; I < Materialien.Count() && !MaterialName.isEmpty(); ++I)
+        if (SameText(Materialien.Get(I).Lernmaterial, MaterialName)) {
+            MaterialIndex = I;
+            break;
+        }
+    Lines << (MaterialIndex < 0 ? QStringLiteral("Kein Lernmaterial ausgewählt!")
+                                : QStringLiteral("Lernmaterial: \"%1\"").arg(Materialien.Get(MaterialIndex).Titel));
+
+    TBereiche &Bereiche = FJobs->Bereiche();
+    const QString BereichName = GetAktBereichName();
+    int BereichIndex = -1;
+    for (int I = 0; I < Bereiche.Count() && !BereichName.isEmpty(); ++I)
+        if (SameText(Bereiche.Get(I).Bereich, BereichName)) {
+            BereichIndex = I;
+            break;
+        }
+    Lines << (BereichIndex < 0 ? QStringLiteral("Kein Bereich ausgewählt!")
+                               : QStringLiteral("Bereich: \"%1\"").arg(Bereiche.Get(BereichIndex).Titel));
+
+    if (!Refresh) {
+        Lektion = nullptr;
+        if (BereichIndex >= 0 && !IsProgramClosing && !LektionName.isEmpty()) {
+            // Lesson names written on Windows use backslashes.
+            QString Name = LektionName;
+            Name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+            const QString Wanted = Bereiche.Get(BereichIndex).Path + Name;
+            TLektionen &Lektionen = FJobs->Lektionen();
+            for (int I = 0; I < Lektionen.Count(); ++I)
+                if (SameText(Lektionen.Get(I)->FileInfo().GetFilename(), Wanted)) {
+                    Lektion = Lektionen.Get(I);
+                    break;
+                }
+        }
+    }
+    Lines << (Lektion ? QStringLiteral("Lektion: \"%1\"").arg(Lektion->Titel())
+                      : QStringLiteral("Keine Lektion ausgewählt!"));
+
+    if (!Refresh) {
+        Sammellektion = nullptr;
+        QString Name = SammelName;
+        Name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        Name = Name.section(QLatin1Char('/'), -1);
+        TSammellektionen &Sammel = FJobs->Sammellektionen();
+        for (int I = 0; I < Sammel.Count() && !Name.isEmpty() && !IsProgramClosing; ++I)
+            if (SameText(Sammel.Get(I)->FileInfo().Name, Name)) {
+                Sammellektion = Sammel.Get(I);
+                break;
+            }
+    }
+    if (Sammellektion) {
+        if (SammelNameIndex >= Sammellektion->Count())
+            SammelNameIndex = -1;
+        Lines << QStringLiteral("Sammellektion: \"%1\"").arg(Sammellektion->Titel());
+        auto TitleAt = [this](int I) {
+            TLektionendatei *L = Sammellektion->Get(I);
+            return L ? L->Titel() : QString();
+        };
+        if (SammelNameIndex < 0)
+            Lines << QStringLiteral("Noch keine abgeschlossene Lektion vorhanden!");
+        else
+            Lines << QStringLiteral("Abgeschlossene Lektion: \"%1\"").arg(TitleAt(SammelNameIndex));
+        if (SammelNameIndex + 1 < Sammellektion->Count())
+            Lines << QStringLiteral("Nächste Lektion: \"%1\"").arg(TitleAt(SammelNameIndex + 1));
+    } else {
+        Lines << QStringLiteral("Keine Sammellektion ausgewählt!");
+    }
+    Lines << QStringLiteral("Punktestand: %1").arg(HighScore);
+    UpdateStatusBar(Busy);
+    Lines << QStringLiteral("Kurztasten: %1").arg(StatusPanel->text());
+    for (const QString &L : Lines)
+        FMemo->AddLine(L);
+
+    if (Refresh) {
+        if (LParam != 0)
+            PlaySoundNr(snScore, true);
+        FMemo->SetSelStart(0);
+        FMemo->EndUpdate();
+    } else {
+        FMemo->EndUpdate();
+        // The screen reader reads the new first line.
+        NudgeScreenReader(Re1, 0);
+        StartupMark("content ready");
+    }
+}
+
+void TForm1_TW::showEvent(QShowEvent *E)
+{
+    QMainWindow::showEvent(E);
+    if (FLoadWait.isActive() || FStarted)
+        return;
+    ApplyDisplaySettings();
+    CenterOnWorkArea(this);
+    if (Re1->isVisible())
+        Re1->setFocus();
+    // Waits for the load while events go on; the splash stays at least three
+    // seconds.
+    FLoadWait.start();
+}
+
+void TForm1_TW::WaitForLoadTick()
+{
+    if (IsProgramClosing) {
+        FLoadWait.stop();
+        return;
+    }
+    if (SplashScreenForm && SplashScreenForm->isVisible()) {
+        const qint64 Shown = QDateTime::currentMSecsSinceEpoch() - SplashScreenStartTick;
+        if (Shown < 3000)
+            return;
+    }
+    if (!FJobs->StatusOK() || !FJobs->Lektionen().StatusOK())
+        return;
+    FLoadWait.stop();
+    FStarted = true;
+    TimerSplashScreenShowCounter.start(5);
+}
+
+void TForm1_TW::SplashScreenShowCounterTimer()
+{
+    if (SplashScreenForm) {
+        SplashScreenForm->hide();
+        delete SplashScreenForm;
+        SplashScreenForm = nullptr;
+    }
+    SendStatus(WM_USER_STARTED, 0);
+    QCoreApplication::postEvent(this, new TMessageEvent(WM_USER_ACTIVATE, 0, 0));
+}
+
+void TForm1_TW::resizeEvent(QResizeEvent *E)
+{
+    QMainWindow::resizeEvent(E);
+    if (!IsProgramClosing && isVisible())
+        LayoutControls();
+}
+
+bool TForm1_TW::eventFilter(QObject *Watched, QEvent *E)
+{
+    if (Watched == LblInfos && E->type() == QEvent::MouseButtonRelease) {
+        Re1->setFocus();
+        return true;
+    }
+    if (Watched == Re1 && E->type() == QEvent::KeyPress) {
+        auto *K = static_cast<QKeyEvent *>(E);
+        int Vk = 0;
+        switch (K->key()) {
+        case Qt::Key_Left: Vk = vkLeft; break;
+        case Qt::Key_Up: Vk = vkUp; break;
+        case Qt::Key_Right: Vk = vkRight; break;
+        case Qt::Key_Down: Vk = vkDown; break;
+        default: break;
+        }
+        if (Vk && !(K->modifiers() & Qt::ControlModifier))
+            CheckLineEndSound(true, true, *FMemo, Vk);
+    }
+    return QMainWindow::eventFilter(Watched, E);
+}
+
+void TForm1_TW::BtnClicks(int Tag)
+{
+    switch (Tag) {
+    case 1: {
+        const QList<QAction *> A = PopupMenu_EL->actions();
+        if (A.size() < 2 || !A[0]->isEnabled() || A[1]->isEnabled())
+            PopupMenuBelow(PopupMenu_EL, BtnEinzellektion);
+        else
+            A[0]->trigger();
+        break;
+    }
+    case 2: {
+        const QList<QAction *> A = PopupMenu_SL->actions();
+        if (A.size() < 3 || !A[0]->isEnabled() || A[1]->isEnabled() || A[2]->isEnabled())
+            PopupMenuBelow(PopupMenu_SL, BtnSammellektion);
+        else
+            A[0]->trigger();
+        break;
+    }
+    case 3: {
+        const QList<QAction *> A = PopupMenu_LM->actions();
+        if (!A.isEmpty() && A[0]->isEnabled())
+            A[0]->trigger();
+        else
+            PopupMenuBelow(PopupMenu_LM, BtnLernmaterial);
+        break;
+    }
+    case 4:
+        MM_D_Beenden->trigger();
+        return;
+    default:
+        return;
+    }
+    MerkActiveControl = QApplication::focusWidget();
+    RestoreFocus();
+}
+
+void TForm1_TW::PopupMenuBelow(QMenu *Menu, QPushButton *Btn)
+{
+    const QPoint P(centralWidget()->width() / 2, Btn->y() + Btn->height());
+    Menu->popup(centralWidget()->mapToGlobal(P));
+}
+
+void TForm1_TW::MM_EinstellungenClick()
+{
+    auto WithValue = [](QAction *A, const QString &Value) {
+        QString S = A->text();
+        const int Start = int(S.indexOf(QStringLiteral(" = ")));
+        const int End = Start < 0 ? -1 : int(S.indexOf(QStringLiteral("..."), Start));
+        if (Start >= 0 && End >= 0)
+            A->setText(S.left(Start + 3) + Value + S.mid(End));
+    };
+    WithValue(MM_E_BrailleChars, QString::number(BrailleChars));
+    WithValue(MM_E_BrailleSize, QStringLiteral("+") + QString::number(BrailleSize));
+    MM_E_CloseCheck->setChecked(CloseCheck);
+    MM_E_Querztastatur->setChecked(Querztastatur);
+    MM_E_Sounds->setChecked(SoundsEnabled);
+    MM_E_SplashScreen->setChecked(ShowSplashScreen);
+    MM_E_HighScoreClear->setEnabled(HighScore > 0);
+}
+
+void TForm1_TW::MM_E_Clicks(int Tag)
+{
+    switch (Tag) {
+    case 1: ShowSplashScreen = !ShowSplashScreen; break;
+    case 2: SoundsEnabled = !SoundsEnabled; break;
+    case 4: Querztastatur = !Querztastatur; break;
+    case 6: CloseCheck = !CloseCheck; break;
+    case 8:
+        if (QMessageBox::question(this, ProgramTitle, QStringLiteral("Soll der Punktestand auf 0 gesetzt werden?"))
+            == QMessageBox::Yes) {
+            HighScore = 0;
+            SendStatus(WM_USER_REFRESH, 0);
+        }
+        activateWindow();
+        break;
+    default:
+        // The dialogs behind the other entries come with their windows.
+        break;
+    }
+    MM_EinstellungenClick();
+}
+
+void TForm1_TW::MM_HilfeClick()
+{
+    const bool Ready = FHelpSystem && !FHelpSystem->IsCreatingHtmlFiles();
+    MM_H_Hilfe->setEnabled(Ready);
+    MM_H_Kurztasten->setEnabled(Ready);
+    MM_H_Einleitung->setEnabled(QFileInfo::exists(ProgramPath + QStringLiteral("Einleitung.txt")));
+    MM_H_History->setEnabled(QFileInfo::exists(ProgramPath + QStringLiteral("History.txt")));
+    // The separate update program of the Windows version has no counterpart here.
+    MM_H_Update->setEnabled(QFileInfo::exists(ProgramPath + QStringLiteral("Nachzug.exe")));
+    MM_H_Mail->setEnabled(false);
+    MM_H_Homepage->setEnabled(false);
+}
+
+void TForm1_TW::MM_H_HilfeSystemClicks(int Tag)
+{
+    switch (Tag) {
+    case 1:
+    case 2:
+    case 4:
+        TimerShowHelp.setProperty("Tag", Tag == 4 ? 22 : Tag);
+        TimerShowHelp.start();
+        break;
+    case 3:
+        TimerShowHelp.setProperty("Tag", 0);
+        TimerShowHelp.start();
+        break;
+    case 5: {
+        // The change history opens in the desktop's text viewer.
+        const QString File = ProgramPath + QStringLiteral("History.txt");
+        if (QFileInfo::exists(File))
+            OpenDocument(File);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TForm1_TW::TimerShowHelpTimer()
+{
+    TimerShowHelp.stop();
+    const int Id = TimerShowHelp.property("Tag").toInt();
+    if (!FHelpSystem)
+        return;
+    if (Id != 0) {
+        FHelpSystem->OpenHtmlFile(Id);
+        return;
+    }
+    const bool FirstStartOfUser = !QFileInfo::exists(ProfilePath + SettingsFileName);
+    ShowEinleitungDlg();
+    activateWindow();
+    if (FHelpSystem->FIsEinleitungFirstStart && FirstStartOfUser && !IsProgramClosing
+        && QFileInfo::exists(SammellektionenPath + StandardSammellektion)
+        && QMessageBox::question(this, ProgramTitle, QStringLiteral("Soll jetzt die Standard-Sammellektion gestartet werden?"))
+               == QMessageBox::Yes) {
+        TSammellektionen &Sammel = FJobs->Sammellektionen();
+        for (int I = 0; I < Sammel.Count(); ++I)
+            if (SameText(Sammel.Get(I)->FileInfo().Name, StandardSammellektion)) {
+                Sammellektion = Sammel.Get(I);
+                SammelName = Sammellektion->FileInfo().Name;
+                SammelNameIndex = -1;
+                SendStatus(WM_USER_REFRESH, 0);
+                TimerStarteSammellektion.setProperty("Tag", 0);
+                TimerStarteSammellektion.start(5);
+                break;
+            }
+    }
+    FHelpSystem->FIsEinleitungFirstStart = false;
+}
+
+void TForm1_TW::MM_H_InfoClick()
+{
+    QMessageBox::information(this, ProgramTitle,
+                             ProgramTitle + QStringLiteral("\nTastwerk ist ein Programm zum Erlernen der deutschen "
+                                                           "Brailleschrift\n\nFreie Software unter der GNU General Public "
+                                                           "License, Version 3 oder später.\nDas Tastwerk-Team"));
+    activateWindow();
+}
+
+void TForm1_TW::WMUserAutoClose()
+{
+    AutoClose = true;
+    // Open windows close first, each returning as if cancelled; the close
+    // follows once their callers have finished.
+    if (QWidget *Modal = QApplication::activeModalWidget(); Modal && Modal != this) {
+        if (auto *D = qobject_cast<QDialog *>(Modal))
+            D->reject();
+        else
+            Modal->close();
+        QTimer::singleShot(0, this, [this] { WMUserAutoClose(); });
+        return;
+    }
+    MM_D_Beenden->trigger();
+}
+
+void TForm1_TW::WMUserActivate()
+{
+    // The program and every open window of it come to the front, dialogs
+    // above their owners, depth first in the order they were made.
+    auto Raise = [](QWidget *W) {
+        if (W->isMinimized())
+            W->showNormal();
+        W->raise();
+        W->activateWindow();
+    };
+    Raise(this);
+    std::function<void(QWidget *)> Owned = [&](QWidget *Owner) {
+        for (QObject *O : Owner->children())
+            if (auto *W = qobject_cast<QWidget *>(O); W && W->isWindow() && W->isVisible()
+                                                      && !qobject_cast<QMenu *>(W)) {
+                Raise(W);
+                Owned(W);
+            }
+    };
+    Owned(this);
+    for (QWidget *W : QApplication::topLevelWidgets())
+        if (W != this && W->isVisible() && !W->parentWidget() && W != SplashScreenForm && !qobject_cast<QMenu *>(W)) {
+            Raise(W);
+            Owned(W);
+        }
+    if (QWidget *Modal = QApplication::activeModalWidget())
+        Raise(Modal);
+}
+
+bool TForm1_TW::FormCloseQuery()
+{
+    bool Allowed = AutoClose || !CloseCheck
+                   || QMessageBox::question(this, ProgramTitle, QStringLiteral("Soll das Programm geschlossen werden?"))
+                          == QMessageBox::Yes;
+    AutoClose = false;
+    if (Allowed) {
+        MainWindowState = isMaximized() ? 2 : 0;
+        if (!SaveSettingsFile(ProfilePath + SettingsFileName))
+            Allowed = QMessageBox::warning(this, ProgramTitle,
+                                           QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!\r\n"
+                                                          "Soll das Programm trotzdem geschlossen werden?"),
+                                           QMessageBox::Yes | QMessageBox::No)
+                      == QMessageBox::Yes;
+    }
+    if (!Allowed)
+        activateWindow();
+    return Allowed;
+}
+
+void TForm1_TW::FormClose()
+{
+    IsProgramClosing = true;
+    FLoadWait.stop();
+    // At most about a second for the background work; loaders stop at their
+    // next look at the flag.
+    for (int Round = 0; Round < 100 && FJobs && (!FJobs->StatusOK() || !FJobs->Lektionen().StatusOK()); ++Round) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(10);
+    }
+}
+
+void TForm1_TW::closeEvent(QCloseEvent *E)
+{
+    if (FClosing) {
+        E->accept();
+        return;
+    }
+    if (!FormCloseQuery()) {
+        E->ignore();
+        return;
+    }
+    FClosing = true;
+    FormClose();
+    E->accept();
+}
