@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -67,7 +68,7 @@ private slots:
         Second.start(Copy.Executable(), {});
         QVERIFY(Second.waitForStarted());
         QTRY_COMPARE_WITH_TIMEOUT(Activated, 1, 10000);
-        QVERIFY(Second.waitForFinished(10000));
+        QVERIFY(Second.state() == QProcess::NotRunning || Second.waitForFinished(10000));
         QCOMPARE(Second.exitCode(), 0);
         // No profile, no log, no help pages: nothing read or written.
         QCOMPARE(Snapshot(Dir.path()), Before);
