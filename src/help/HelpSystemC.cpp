@@ -237,6 +237,14 @@ void THelpSystem::SetError(const QString &S)
     LogAdd(S);
 }
 
+namespace {
+bool SameFileContent(const QString &FileName, const QByteArray &Data)
+{
+    QFile F(FileName);
+    return F.size() == Data.size() && F.open(QIODevice::ReadOnly) && F.readAll() == Data;
+}
+} // namespace
+
 void THelpSystem::CreateHtmlFiles(const QDate &Today)
 {
     TFlagGuard Creating(FIsCreatingHtmlFiles);
@@ -310,7 +318,12 @@ void THelpSystem::CreateHtmlFiles(const QDate &Today)
             Page += Unten;
             Page = JoinLines(SplitLines(ReplaceUmlauts(Page)));
 
-            if (!WriteFileWhole(Target, EncodeText(Page, TTextEncoding::Utf8), FileWriteAttempts)) {
+            // A page that is already exactly so stays as it is: writing every
+            // page whole to disk at every start holds the start up.
+            const QByteArray Data = EncodeText(Page, TTextEncoding::Utf8);
+            if (SameFileContent(Target, Data))
+                continue;
+            if (!WriteFileWhole(Target, Data, FileWriteAttempts)) {
                 SetError(QStringLiteral("Die Hilfedatei \"%1\" konnte nicht gespeichert werden!").arg(Target));
                 return;
             }

@@ -285,13 +285,24 @@ void TForm1_TW::CreateMenus()
             addAction(A);
 }
 
-void TForm1_TW::CreateProcessObjects()
+void TForm1_TW::CreateOutputObjects()
 {
+    if (FSpeech || IsProgramClosing)
+        return;
     FSoundcards = std::make_unique<TSoundcards>(FMainWindowHandle.get());
     FAudioPlayer = std::make_unique<TAudioPlayer>();
     InstallSoundPlayer([Player = FAudioPlayer.get()](const QString &File) { Player->Play(File); });
     FSpeech = std::make_unique<TSpeech>(false);
     ::Speech = FSpeech.get();
+    if (FOutputsWanted)
+        PrepareOutputsHere();
+    SelectVoice();
+}
+
+void TForm1_TW::CreateProcessObjects()
+{
+    // Sound and speech come once the content is loaded (CreateOutputObjects):
+    // nothing of the first picture needs them.
     FLog = std::make_unique<TLog>(FMainWindowHandle.get());
     InstallLog(FLog.get());
     FBrlUniChar = std::make_unique<TBrlUniChar>(FMainWindowHandle.get());
@@ -302,10 +313,10 @@ void TForm1_TW::CreateProcessObjects()
     ::DatendateiTypen = FDatendateiTypen.get();
     FJobs = std::make_unique<TJobs>(FMainWindowHandle.get());
     FJobs->OnPrepareOutputs = [this] { PrepareOutputs(); };
-    FJobs->OnCreateHelpPages = [] {
-        if (HelpSystem)
-            HelpSystem->CreateHtmlFiles();
-    };
+    // The help pages are built once the content is there rather than before
+    // it: the learner waits for the content, not for the pages (F1 finds the
+    // pages of the last start meanwhile).
+    FJobs->OnCreateHelpPages = [this] { FHelpWanted = true; };
     FHelpSystem = std::make_unique<THelpSystem>(FMainWindowHandle.get());
     ::HelpSystem = FHelpSystem.get();
     FHelpSystem->SetHelpId(3);
@@ -324,9 +335,11 @@ void TForm1_TW::FreeProcessObjects()
         std::lock_guard Lock(VoicesReadyMutex);
         VoicesReadyReceiver = nullptr;
     }
+    FJobs.reset();
+    if (FHelpThread.joinable())
+        FHelpThread.join();
     ::HelpSystem = nullptr;
     FHelpSystem.reset();
-    FJobs.reset();
     ::DatendateiTypen = nullptr;
     FDatendateiTypen.reset();
     ::AufgabenTypen = nullptr;
@@ -360,14 +373,19 @@ void TForm1_TW::PrepareOutputs()
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (IsProgramClosing)
-                return;
-            FSoundcards->LoadSoundcards(false);
-            FAudioPlayer->SetMainVolume(100);
-            if (FSpeech)
-                FSpeech->Tolk().Load();
+            FOutputsWanted = true;
+            PrepareOutputsHere();
         },
         Qt::QueuedConnection);
+}
+
+void TForm1_TW::PrepareOutputsHere()
+{
+    if (IsProgramClosing || !FSpeech)
+        return;
+    FSoundcards->LoadSoundcards(false);
+    FAudioPlayer->SetMainVolume(100);
+    FSpeech->Tolk().Load();
 }
 
 void TForm1_TW::SelectVoice()
@@ -562,7 +580,10 @@ bool TForm1_TW::event(QEvent *E)
         WMUserActivate();
         return true;
     case QEvent::Paint:
-        StartupMark("first paint");
+        if (!FPainted) {
+            FPainted = true;
+            StartupMark("first paint");
+        }
         return QMainWindow::event(E);
     default:
         return QMainWindow::event(E);
@@ -596,6 +617,9 @@ void TForm1_TW::WMUserStatus(int Code, qintptr LParam)
     }
     UpdateStatusBar(Busy);
     UpdateActions(Busy);
+    // The start waits for the load: look at once instead of at the next tick.
+    if (FLoadWait.isActive() && !Busy)
+        WaitForLoadTick();
 }
 
 void TForm1_TW::RebuildStatusText(int Code, qintptr LParam, bool Busy)
@@ -734,7 +758,11 @@ void TForm1_TW::WaitForLoadTick()
         return;
     FLoadWait.stop();
     FStarted = true;
-    TimerSplashScreenShowCounter.start(5);
+    if (FHelpWanted.exchange(false) && FHelpSystem && !FHelpThread.joinable())
+        FHelpThread = std::thread([Help = FHelpSystem.get()] { Help->CreateHtmlFiles(); });
+    // The pause lets the splash picture go after its last paint; without
+    // one the status text comes at once.
+    TimerSplashScreenShowCounter.start(SplashScreenForm ? 5 : 0);
 }
 
 void TForm1_TW::SplashScreenShowCounterTimer()
@@ -745,6 +773,9 @@ void TForm1_TW::SplashScreenShowCounterTimer()
         SplashScreenForm = nullptr;
     }
     SendStatus(WM_USER_STARTED, 0);
+    // Sound and speech once the content is there: while it loads, every
+    // core is busy with it. The spoken messages of the start come after this.
+    CreateOutputObjects();
     QCoreApplication::postEvent(this, new TMessageEvent(WM_USER_ACTIVATE, 0, 0));
 }
 

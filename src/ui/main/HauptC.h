@@ -3,7 +3,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <atomic>
 #include <memory>
+#include <thread>
 
 class QAction;
 class QLabel;
@@ -108,6 +110,8 @@ private:
     void CreateControls();
     void CreateMenus();
     void CreateProcessObjects();
+    void CreateOutputObjects();
+    void PrepareOutputsHere();
     void FreeProcessObjects();
     void PrepareOutputs();
     void WMUserStatus(int Code, qintptr LParam);
@@ -133,6 +137,10 @@ private:
     bool FStarted = false;
     bool FClosing = false;
     bool FDefaultVoiceWanted = false;
+    bool FOutputsWanted = false;
+    bool FPainted = false;
+    std::atomic<bool> FHelpWanted{false};
+    std::thread FHelpThread;
 
     // The objects the whole program shares, in the order they are made.
     std::unique_ptr<TSoundcards> FSoundcards;
