@@ -16,7 +16,8 @@
 
 #include <unistd.h>
 
-namespace {
+namespace
+{
 void Copy(const QString &From, const QString &To)
 {
     QDir().mkpath(To);
@@ -37,7 +38,8 @@ struct TSetup {
         Program = Dir.path() + QStringLiteral("/prog");
         Copy(QStringLiteral(TASTWERK_SHARE), Program);
         QFile::copy(QStringLiteral(TASTWERK_EXE), Program + QStringLiteral("/tastwerk"));
-        QFile::setPermissions(Program + QStringLiteral("/tastwerk"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(Program + QStringLiteral("/tastwerk"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const QString Profile = Program + QStringLiteral("/Benutzer/") + CurrentUserName() + u'/';
         Env = QProcessEnvironment::systemEnvironment();
         for (const char *Sub : {"home", "tmp", "run"})
@@ -48,7 +50,8 @@ struct TSetup {
         Env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         Env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("tastwerk.startup=true"));
         Env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + Dir.path() + QStringLiteral("/run/none"));
-        Env.insert(QStringLiteral("SPEECHD_ADDRESS"), QStringLiteral("unix_socket:") + Dir.path() + QStringLiteral("/run/none"));
+        Env.insert(QStringLiteral("SPEECHD_ADDRESS"),
+                   QStringLiteral("unix_socket:") + Dir.path() + QStringLiteral("/run/none"));
         Env.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
         Env.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{message}"));
         // A learner who has started before: no splash, no introduction.

@@ -24,7 +24,8 @@ QString AdjustDayName(const QString &Name, QLocale::FormatType Type)
     return Name;
 }
 
-namespace {
+namespace
+{
 const QLocale &German()
 {
     static const QLocale L(QLocale::German, QLocale::Germany);

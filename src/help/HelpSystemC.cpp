@@ -237,7 +237,8 @@ void THelpSystem::SetError(const QString &S)
     LogAdd(S);
 }
 
-namespace {
+namespace
+{
 bool SameFileContent(const QString &FileName, const QByteArray &Data)
 {
     QFile F(FileName);

@@ -8,7 +8,8 @@
 #include <algorithm>
 #include <mutex>
 
-namespace {
+namespace
+{
 // The library's callbacks carry no user data, only the service's number
 // for the connection: the living clients by that number.
 std::mutex ClientMutex;

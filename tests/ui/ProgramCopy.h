@@ -14,12 +14,14 @@
 // a temporary folder of its own, apart from any Tastwerk running on the
 // machine.
 struct TProgramCopy {
-    explicit TProgramCopy(const QString &AFolder) : Folder(AFolder)
+    explicit TProgramCopy(const QString &AFolder)
+        : Folder(AFolder)
     {
         Program = Folder + QStringLiteral("/prog");
         Copy(QStringLiteral(TASTWERK_SHARE), Program);
         QFile::copy(QStringLiteral(TASTWERK_EXE), Program + QStringLiteral("/tastwerk"));
-        QFile::setPermissions(Program + QStringLiteral("/tastwerk"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(Program + QStringLiteral("/tastwerk"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         for (const char *Sub : {"home", "tmp", "run"})
             QDir().mkpath(Folder + u'/' + QLatin1String(Sub));
         QFile::setPermissions(Folder + QStringLiteral("/run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -43,7 +45,8 @@ struct TProgramCopy {
         E.insert(QStringLiteral("QT_QPA_PLATFORM"), Platform);
         // No sound server and no speech service of the machine: a quiet run.
         E.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + Folder + QStringLiteral("/run/none"));
-        E.insert(QStringLiteral("SPEECHD_ADDRESS"), QStringLiteral("unix_socket:") + Folder + QStringLiteral("/run/none"));
+        E.insert(QStringLiteral("SPEECHD_ADDRESS"),
+                 QStringLiteral("unix_socket:") + Folder + QStringLiteral("/run/none"));
         return E;
     }
     QString Executable() const { return Program + QStringLiteral("/tastwerk"); }

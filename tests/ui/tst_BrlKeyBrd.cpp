@@ -9,22 +9,32 @@
 #include <QtTest>
 #include <thread>
 
-namespace {
+namespace
+{
 // X key codes (evdev + 8) of the chord keys, as the platform reports them.
 enum : quint32 { kA = 38, kS = 39, kD = 40, kF = 41, kJ = 44, kK = 45, kL = 46, kOe = 47, kX = 53 };
 
 quint32 Code(QChar C)
 {
     switch (C.toLower().unicode()) {
-    case u'a': return kA;
-    case u's': return kS;
-    case u'd': return kD;
-    case u'f': return kF;
-    case u'j': return kJ;
-    case u'k': return kK;
-    case u'l': return kL;
-    case u'o': return kOe;
-    default: return kX;
+    case u'a':
+        return kA;
+    case u's':
+        return kS;
+    case u'd':
+        return kD;
+    case u'f':
+        return kF;
+    case u'j':
+        return kJ;
+    case u'k':
+        return kK;
+    case u'l':
+        return kL;
+    case u'o':
+        return kOe;
+    default:
+        return kX;
     }
 }
 
@@ -95,8 +105,7 @@ private slots:
         QTest::addColumn<QString>("Script");
         QTest::addColumn<QStringList>("Chords");
         QTest::addColumn<QString>("Typed"); // what reached the text field
-        QTest::newRow("f d j together, released in press order")
-            << "+f +d +j -f -d -j" << QStringList{"124"} << "";
+        QTest::newRow("f d j together, released in press order") << "+f +d +j -f -d -j" << QStringList{"124"} << "";
         QTest::newRow("released in reverse order") << "+f +d +j -j -d -f" << QStringList{"124"} << "";
         QTest::newRow("released in mixed order") << "+j +f +d -d -j -f" << QStringList{"124"} << "";
         QTest::newRow("one after the other") << "+f -f +d -d" << QStringList{"1", "2"} << "";
@@ -111,8 +120,8 @@ private slots:
         QTest::newRow("with Shift the key passes") << "+F -F" << QStringList{} << "F";
         QTest::newRow("another key cancels the chord") << "+f +d +x -x -f -d" << QStringList{"0", "0"} << "x";
         QTest::newRow("dot 4 alone: no table entry") << "+j -j" << QStringList{"0"} << "";
-        QTest::newRow("the full cell: no table entry") << "+s +d +f +j +k +l -s -d -f -j -k -l" << QStringList{"0"}
-                                                       << "";
+        QTest::newRow("the full cell: no table entry")
+            << "+s +d +f +j +k +l -s -d -f -j -k -l" << QStringList{"0"} << "";
     }
     void chords()
     {
@@ -127,7 +136,7 @@ private slots:
             {
                 if (E->type() == QEvent::KeyPress)
                     Out->append(static_cast<QKeyEvent *>(E)->modifiers() & Qt::ShiftModifier ? QStringLiteral("F")
-                                                                                              : QStringLiteral("x"));
+                                                                                             : QStringLiteral("x"));
                 return true;
             }
         } Catcher;
@@ -197,7 +206,9 @@ private slots:
     {
         // With a screen reader the key also passes the filter at the window
         // before the accessibility bridge hands on its copy.
-        for (auto [Type, Key] : {std::pair{QEvent::KeyPress, kF}, {QEvent::KeyPress, kJ}, {QEvent::KeyRelease, kF},
+        for (auto [Type, Key] : {std::pair{QEvent::KeyPress, kF},
+                                 {QEvent::KeyPress, kJ},
+                                 {QEvent::KeyRelease, kF},
                                  {QEvent::KeyRelease, kJ}}) {
             QKeyEvent Copy(Type, Qt::Key_unknown, Qt::NoModifier, Key, 0, 0, QString(), false);
             QCoreApplication::sendEvent(&FWindow, &Copy);

@@ -38,9 +38,12 @@ private slots:
     {
         QTest::addColumn<QString>("Caption");
         QTest::addColumn<QString>("Stripped");
-        QTest::newRow("one") << "Einzel&lektion" << "Einzellektion";
-        QTest::newRow("doubled goes too") << "A&&B" << "AB";
-        QTest::newRow("none") << "OK" << "OK";
+        QTest::newRow("one") << "Einzel&lektion"
+                             << "Einzellektion";
+        QTest::newRow("doubled goes too") << "A&&B"
+                                          << "AB";
+        QTest::newRow("none") << "OK"
+                              << "OK";
     }
     void stripAmpersands()
     {

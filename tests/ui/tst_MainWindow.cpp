@@ -21,7 +21,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+namespace
+{
 void CopyTree(const QString &From, const QString &To)
 {
     QDir().mkpath(To);
@@ -152,7 +153,8 @@ private slots:
         QCOMPARE(Lines().mid(1, 4), (QStringList{"Kein Lernmaterial ausgewählt!", "Kein Bereich ausgewählt!",
                                                  "Keine Lektion ausgewählt!", "Keine Sammellektion ausgewählt!"}));
         // The material has no lessons at all.
-        QVERIFY(W->StatusPanel->text().startsWith(QStringLiteral("0 Einzellektionen gefunden; 0 Sammellektionen gefunden")));
+        QVERIFY(W->StatusPanel->text().startsWith(
+            QStringLiteral("0 Einzellektionen gefunden; 0 Sammellektionen gefunden")));
     }
 
     void refresh_keepsTheSelectionsAndShowsThePoints()
@@ -184,13 +186,13 @@ private slots:
     {
         Start();
         QStringList FirstLines;
-        connect(W->Re1, &QPlainTextEdit::textChanged, W.get(), [&] {
-            FirstLines.append(W->Re1->toPlainText().section(QLatin1Char('\n'), 0, 0));
-        });
+        connect(W->Re1, &QPlainTextEdit::textChanged, W.get(),
+                [&] { FirstLines.append(W->Re1->toPlainText().section(QLatin1Char('\n'), 0, 0)); });
         W->Jobs()->ReloadFiles();
         // A late event of the first load may rebuild the text once more
         // before the reload starts: what counts is the order after it.
-        const QString Loading = QStringLiteral("Lade Daten..."), Loaded = QStringLiteral("Folgende Daten wurden geladen:");
+        const QString Loading = QStringLiteral("Lade Daten..."),
+                      Loaded = QStringLiteral("Folgende Daten wurden geladen:");
         QTRY_VERIFY(FirstLines.contains(Loading) && FirstLines.lastIndexOf(Loaded) > FirstLines.lastIndexOf(Loading));
         QTRY_VERIFY(W->BtnEinzellektion->isEnabled());
     }
@@ -223,8 +225,8 @@ private slots:
         for (QWidget *B : {W->BtnEinzellektion, W->BtnSammellektion, W->BtnLernmaterial, W->BtnBraillePad})
             QCOMPARE(B->isEnabled(), !Busy);
         QCOMPARE(W->BtnBeenden->isEnabled(), true);
-        for (QAction *A : {W->MM_AK_EL_Liste, W->MM_AK_EL_Starte, W->MM_AK_SL_Liste, W->MM_AK_SL_Starte, W->MM_AK_SL_Gehe,
-                           W->MM_AK_LM_Liste, W->MM_AK_BraillePad, W->PM_EL_Liste, W->PM_SL_Gehe})
+        for (QAction *A : {W->MM_AK_EL_Liste, W->MM_AK_EL_Starte, W->MM_AK_SL_Liste, W->MM_AK_SL_Starte,
+                           W->MM_AK_SL_Gehe, W->MM_AK_LM_Liste, W->MM_AK_BraillePad, W->PM_EL_Liste, W->PM_SL_Gehe})
             QCOMPARE(A->isEnabled(), !Busy);
         if (Busy)
             QCOMPARE(W->StatusPanel->text(), QStringLiteral("Lade Daten..."));
@@ -298,8 +300,9 @@ private slots:
             Text = D->Re1->toPlainText();
             D->done(11);
         };
-        Start(QByteArray(Settings).replace("ShowEinleitung=0", "ShowEinleitung=1").replace("SapiSpeech.Stimme=",
-                                                                                             "SapiSpeech.Stimme=Testsprecher"));
+        Start(QByteArray(Settings)
+                  .replace("ShowEinleitung=0", "ShowEinleitung=1")
+                  .replace("SapiSpeech.Stimme=", "SapiSpeech.Stimme=Testsprecher"));
         // The recording facade stands in for the program's voice from here on.
         ::Speech = Speech.Facade.get();
         SapiSpeechStimme = Speech.Engine->Voice();

@@ -14,7 +14,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 // Every file below Folder with its size and time of last change.
 QStringList Snapshot(const QString &Folder)
 {
@@ -22,8 +23,8 @@ QStringList Snapshot(const QString &Folder)
     QDirIterator It(Folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (It.hasNext()) {
         It.next();
-        L << It.filePath() + u' ' + QString::number(It.fileInfo().size()) + u' '
-                 + QString::number(It.fileInfo().lastModified().toMSecsSinceEpoch());
+        L << It.filePath() + u' ' + QString::number(It.fileInfo().size()) + u' ' +
+                 QString::number(It.fileInfo().lastModified().toMSecsSinceEpoch());
     }
     L.sort();
     return L;

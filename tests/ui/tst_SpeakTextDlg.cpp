@@ -90,10 +90,14 @@ private slots:
         QTest::addColumn<QString>("Btn1");
         QTest::addColumn<QString>("Btn2"); // empty: hidden
         QTest::addColumn<bool>("CheckBox");
-        QTest::newRow("OK") << stbOK << "O&K" << "" << false;
-        QTest::newRow("yes/no") << stbYesNo << "&Ja" << "&Nein" << false;
-        QTest::newRow("repeat/next") << stbRepeatNext << "&Nocheinmal" << "&Weiter" << false;
-        QTest::newRow("help/close") << stbHelp << "&Hilfe" << "S&chließen" << true;
+        QTest::newRow("OK") << stbOK << "O&K"
+                            << "" << false;
+        QTest::newRow("yes/no") << stbYesNo << "&Ja"
+                                << "&Nein" << false;
+        QTest::newRow("repeat/next") << stbRepeatNext << "&Nocheinmal"
+                                     << "&Weiter" << false;
+        QTest::newRow("help/close") << stbHelp << "&Hilfe"
+                                    << "S&chließen" << true;
     }
     void buttonSets()
     {
@@ -201,13 +205,21 @@ private slots:
         QTest::addColumn<QString>("Text");
         QTest::addColumn<QString>("Shown");
         QTest::addColumn<QString>("Spoken");
-        QTest::newRow("cells: spoken as table characters in brackets") << "Das ⠁⠃⠉ ist" << "Das ⠁⠃⠉ ist"
+        QTest::newRow("cells: spoken as table characters in brackets") << "Das ⠁⠃⠉ ist"
+                                                                       << "Das ⠁⠃⠉ ist"
                                                                        << "Das [abc] ist";
-        QTest::newRow("cells at the end: no closing bracket") << "Nur ⠁⠃" << "Nur ⠁⠃" << "Nur [ab";
-        QTest::newRow("markup shows cells") << "Das [abc] ist" << "Das ⠁⠃⠉ ist" << "Das [[abc]] ist";
-        QTest::newRow("no braille: literal brackets doubled") << "Ein [[x]] Text" << "Ein [x] Text"
-                                                               << "Ein [[[[x]]]] Text";
-        QTest::newRow("plain text") << "Nur Text" << "Nur Text" << "Nur Text";
+        QTest::newRow("cells at the end: no closing bracket") << "Nur ⠁⠃"
+                                                              << "Nur ⠁⠃"
+                                                              << "Nur [ab";
+        QTest::newRow("markup shows cells") << "Das [abc] ist"
+                                            << "Das ⠁⠃⠉ ist"
+                                            << "Das [[abc]] ist";
+        QTest::newRow("no braille: literal brackets doubled") << "Ein [[x]] Text"
+                                                              << "Ein [x] Text"
+                                                              << "Ein [[[[x]]]] Text";
+        QTest::newRow("plain text") << "Nur Text"
+                                    << "Nur Text"
+                                    << "Nur Text";
     }
     void displayAndSpokenForm()
     {
@@ -215,11 +227,14 @@ private slots:
         QFETCH(QString, Shown);
         QFETCH(QString, Spoken);
         TRecordingSpeech S;
-        Show(stbOK, [&](TSpeakTextDlg *D) {
-            QCOMPARE(D->Re1->toPlainText(), Shown + QLatin1Char('\n'));
-            QCOMPARE(D->SpeakTextString(), Spoken);
-            QTRY_COMPARE(S.Engine->Spoken, QStringList{Spoken});
-        }, Text);
+        Show(
+            stbOK,
+            [&](TSpeakTextDlg *D) {
+                QCOMPARE(D->Re1->toPlainText(), Shown + QLatin1Char('\n'));
+                QCOMPARE(D->SpeakTextString(), Spoken);
+                QTRY_COMPARE(S.Engine->Spoken, QStringList{Spoken});
+            },
+            Text);
     }
 
     void linesSpokenAsTheCaretMoves()
@@ -227,18 +242,21 @@ private slots:
         TRecordingSpeech S;
         const QString Text = QStringLiteral("Zeile eins\r\nZeile [ab]\r\nZeile drei");
         const QString Spoken = QStringLiteral("erste\r\nzweite\r\ndritte");
-        Show(stbOK, [&](TSpeakTextDlg *D) {
-            QTRY_COMPARE(S.Engine->Spoken, QStringList{Spoken});
-            S.Engine->Spoken.clear();
-            QTest::keyClick(D->Re1, Qt::Key_Down);
-            QTest::keyClick(D->Re1, Qt::Key_Down);
-            QCOMPARE(S.Engine->Spoken, (QStringList{"zweite", "dritte"}));
-            QTest::keyClick(D->Re1, Qt::Key_Right);
-            QTest::keyClick(D->Re1, Qt::Key_End);
-            QCOMPARE(S.Engine->Spoken.size(), 2); // within the line: nothing more
-            QTest::keyClick(D->Re1, Qt::Key_Home, Qt::ControlModifier);
-            QCOMPARE(S.Engine->Spoken.last(), QStringLiteral("erste"));
-        }, Text, Spoken);
+        Show(
+            stbOK,
+            [&](TSpeakTextDlg *D) {
+                QTRY_COMPARE(S.Engine->Spoken, QStringList{Spoken});
+                S.Engine->Spoken.clear();
+                QTest::keyClick(D->Re1, Qt::Key_Down);
+                QTest::keyClick(D->Re1, Qt::Key_Down);
+                QCOMPARE(S.Engine->Spoken, (QStringList{"zweite", "dritte"}));
+                QTest::keyClick(D->Re1, Qt::Key_Right);
+                QTest::keyClick(D->Re1, Qt::Key_End);
+                QCOMPARE(S.Engine->Spoken.size(), 2); // within the line: nothing more
+                QTest::keyClick(D->Re1, Qt::Key_Home, Qt::ControlModifier);
+                QCOMPARE(S.Engine->Spoken.last(), QStringLiteral("erste"));
+            },
+            Text, Spoken);
     }
 
     void breakKey_stopsSpeech()
@@ -268,8 +286,8 @@ private slots:
             // The inner window closes itself at the end of its speech.
             QTimer::singleShot(0, Out, [&, Out] {
                 OnSpeakTextDlgShown = [&](TSpeakTextDlg *) { Speech->OnEndStream()(); };
-                Inner = ShowSpeakText(QStringLiteral("Innen"), QStringLiteral("Text"), true, true, 1, QString(),
-                                      stbOK, true);
+                Inner = ShowSpeakText(QStringLiteral("Innen"), QStringLiteral("Text"), true, true, 1, QString(), stbOK,
+                                      true);
                 OnSpeakTextDlgShown = nullptr;
                 // Back in the outer window: its handler again, which does
                 // not close it (no automatic close asked for).
@@ -311,12 +329,15 @@ private slots:
     void ctrlUpAtTheTop_beeps()
     {
         FBeeps = 0;
-        Show(stbOK, [&](TSpeakTextDlg *D) {
-            QTest::keyClick(D->Re1, Qt::Key_Up, Qt::ControlModifier);
-            QCOMPARE(FBeeps, 1);
-            QTest::keyClick(D->Re1, Qt::Key_Down, Qt::ControlModifier);
-            QCOMPARE(D->Re1->textCursor().position(), int(D->Re1->toPlainText().size()));
-        }, QStringLiteral("eins"));
+        Show(
+            stbOK,
+            [&](TSpeakTextDlg *D) {
+                QTest::keyClick(D->Re1, Qt::Key_Up, Qt::ControlModifier);
+                QCOMPARE(FBeeps, 1);
+                QTest::keyClick(D->Re1, Qt::Key_Down, Qt::ControlModifier);
+                QCOMPARE(D->Re1->textCursor().position(), int(D->Re1->toPlainText().size()));
+            },
+            QStringLiteral("eins"));
     }
 };
 

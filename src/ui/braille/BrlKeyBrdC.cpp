@@ -136,15 +136,23 @@ TBrlKeyBrd::~TBrlKeyBrd()
 int TBrlKeyBrd::KeyBit(int ScanCode)
 {
     switch (ScanCode) {
-    case 33: return 1;  // F: dot 1
-    case 32: return 2;  // D: dot 2
-    case 31: return 4;  // S: dot 3
-    case 36: return 8;  // J: dot 4
-    case 37: return 16; // K: dot 5
-    case 38: return 32; // L: dot 6
-    case 30:            // A
-    case 39: return 64; // Ö: chord keys without a dot
-    default: return 0;
+    case 33:
+        return 1; // F: dot 1
+    case 32:
+        return 2; // D: dot 2
+    case 31:
+        return 4; // S: dot 3
+    case 36:
+        return 8; // J: dot 4
+    case 37:
+        return 16; // K: dot 5
+    case 38:
+        return 32; // L: dot 6
+    case 30:       // A
+    case 39:
+        return 64; // Ö: chord keys without a dot
+    default:
+        return 0;
     }
 }
 

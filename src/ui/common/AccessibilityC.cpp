@@ -41,10 +41,9 @@ void AnnounceToScreenReader(const QString &Text)
     QDBusConnection Bus(QStringLiteral("a11y"));
     if (!Bus.isConnected())
         return;
-    QDBusMessage M = QDBusMessage::createSignal(QStringLiteral("/org/a11y/atspi/accessible/")
-                                                    + QString::number(QAccessible::uniqueId(I)),
-                                                QStringLiteral("org.a11y.atspi.Event.Object"),
-                                                QStringLiteral("PropertyChange"));
+    QDBusMessage M = QDBusMessage::createSignal(
+        QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(I)),
+        QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
     M << QStringLiteral("accessible-description") << 0 << 0 << QVariant::fromValue(QDBusVariant(Text))
       << QVariant::fromValue(QVariantMap());
     Bus.send(M);

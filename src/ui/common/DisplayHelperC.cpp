@@ -30,7 +30,8 @@ unsigned ToWinColor(const QColor &Color)
     return unsigned(Color.red()) | unsigned(Color.green()) << 8 | unsigned(Color.blue()) << 16;
 }
 
-namespace {
+namespace
+{
 QString DesktopFamily(const QString &Name)
 {
     if (QFontDatabase::hasFamily(Name))
@@ -79,8 +80,8 @@ int ControlHeightForFont(const QFont &Font, const QWidget *Control)
     const int H = QFontMetrics(Font).height();
     if (qobject_cast<const QAbstractButton *>(Control) && !qobject_cast<const QCheckBox *>(Control))
         return H + 12;
-    if (qobject_cast<const QCheckBox *>(Control) || qobject_cast<const QLineEdit *>(Control)
-        || qobject_cast<const QAbstractSpinBox *>(Control) || qobject_cast<const QComboBox *>(Control))
+    if (qobject_cast<const QCheckBox *>(Control) || qobject_cast<const QLineEdit *>(Control) ||
+        qobject_cast<const QAbstractSpinBox *>(Control) || qobject_cast<const QComboBox *>(Control))
         return H + 8;
     if (qobject_cast<const QStatusBar *>(Control))
         return H + 6;
@@ -92,7 +93,8 @@ int TextWidthForFont(const QFont &Font, const QString &Text)
     return QFontMetrics(Font).horizontalAdvance(Text + QLatin1Char(' '));
 }
 
-namespace {
+namespace
+{
 void SetColours(QWidget *W, const QColor &Back, const QColor &Fore)
 {
     QPalette P = W->palette();
@@ -119,9 +121,9 @@ void ApplyDisplaySettings(QWidget *Root)
         } else if (qobject_cast<QPushButton *>(W)) {
             // Buttons keep the desktop's colours, so they still look like buttons.
             W->setFont(Font);
-        } else if (qobject_cast<QLabel *>(W) || qobject_cast<QLineEdit *>(W) || qobject_cast<QCheckBox *>(W)
-                   || qobject_cast<QComboBox *>(W) || qobject_cast<QStatusBar *>(W)
-                   || qobject_cast<QAbstractItemView *>(W) || qobject_cast<QAbstractSpinBox *>(W)) {
+        } else if (qobject_cast<QLabel *>(W) || qobject_cast<QLineEdit *>(W) || qobject_cast<QCheckBox *>(W) ||
+                   qobject_cast<QComboBox *>(W) || qobject_cast<QStatusBar *>(W) ||
+                   qobject_cast<QAbstractItemView *>(W) || qobject_cast<QAbstractSpinBox *>(W)) {
             SetColours(W, Back, Fore);
             W->setFont(Font);
         }
@@ -161,10 +163,10 @@ QString ShortCutToText(const QKeySequence &Shortcut)
         const char16_t *From;
         const char16_t *To;
     } Names[] = {
-        {u"Ctrl", u"Strg"}, {u"Shift", u"Umsch"}, {u"Meta", u"Meta"}, {u"Alt", u"Alt"},
-        {u"Down", u"Ab"},   {u"Up", u"Auf"},      {u"Left", u"Links"}, {u"Right", u"Rechts"},
-        {u"Del", u"Entf"},  {u"Ins", u"Einfg"},   {u"PgUp", u"Bild auf"}, {u"PgDown", u"Bild ab"},
-        {u"Home", u"Pos1"}, {u"End", u"Ende"},    {u"Return", u"Eingabe"}, {u"Enter", u"Eingabe"},
+        {u"Ctrl", u"Strg"},  {u"Shift", u"Umsch"},    {u"Meta", u"Meta"},      {u"Alt", u"Alt"},
+        {u"Down", u"Ab"},    {u"Up", u"Auf"},         {u"Left", u"Links"},     {u"Right", u"Rechts"},
+        {u"Del", u"Entf"},   {u"Ins", u"Einfg"},      {u"PgUp", u"Bild auf"},  {u"PgDown", u"Bild ab"},
+        {u"Home", u"Pos1"},  {u"End", u"Ende"},       {u"Return", u"Eingabe"}, {u"Enter", u"Eingabe"},
         {u"Space", u"Leer"}, {u"Backspace", u"Rück"}, {u"Esc", u"Esc"},
     };
     // The portable text is the same on every desktop and language; its

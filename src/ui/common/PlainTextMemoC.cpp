@@ -3,7 +3,8 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
-namespace {
+namespace
+{
 QString ToMemoText(const QString &Plain)
 {
     QString S = Plain;

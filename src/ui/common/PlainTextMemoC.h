@@ -10,7 +10,10 @@ class QPlainTextEdit;
 class TPlainTextMemo : public TMemo
 {
 public:
-    explicit TPlainTextMemo(QPlainTextEdit *AEdit) : FEdit(AEdit) {}
+    explicit TPlainTextMemo(QPlainTextEdit *AEdit)
+        : FEdit(AEdit)
+    {
+    }
 
     QString Text() const override;
     void SetText(const QString &AText) override;

@@ -6,7 +6,8 @@
 #include <QtMath>
 #include <memory>
 
-namespace {
+namespace
+{
 std::unique_ptr<TPcmOutput> BeepOutput;
 
 QByteArray BeepPcm()

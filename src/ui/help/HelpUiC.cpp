@@ -36,7 +36,8 @@ int ShowEinleitungDlg()
     return Result;
 }
 
-namespace {
+namespace
+{
 class THelpKeyFilter : public QObject
 {
 public:

@@ -48,7 +48,8 @@
 
 TForm1_TW *Form1_TW = nullptr;
 
-namespace {
+namespace
+{
 // The voice list of the speech service arrives on a thread of its own; it
 // reports to the main window only while the window exists.
 std::mutex VoicesReadyMutex;
@@ -84,8 +85,8 @@ TForm1_TW::TForm1_TW()
     AktBackColor = 0xFFFFFF;
     AktFont = TAktFont();
     // Only the program's own commands close the window: no close button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinMaxButtonsHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint);
     Randomize();
     CreateControls();
     CreateMenus();
@@ -162,6 +163,7 @@ void TForm1_TW::CreateControls()
     statusBar()->addWidget(StatusPanel, 1);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setToolTip(QStringLiteral("Statusmeldungen"));
+    statusBar()->setAccessibleName(QStringLiteral("Statusmeldungen"));
 }
 
 void TForm1_TW::CreateMenus()
@@ -176,16 +178,20 @@ void TForm1_TW::CreateMenus()
 
     QMenu *Aktionen = Bar->addMenu(QStringLiteral("A&ktionen"));
     MM_AK_Einzellektion = Aktionen->addMenu(QStringLiteral("Einzel&lektion"));
-    MM_AK_EL_Liste = NewAction(this, QStringLiteral("&Wähle eine Einzellektion..."), 1, QKeySequence(Qt::CTRL | Qt::Key_L));
+    MM_AK_EL_Liste =
+        NewAction(this, QStringLiteral("&Wähle eine Einzellektion..."), 1, QKeySequence(Qt::CTRL | Qt::Key_L));
     MM_AK_EL_Starte = NewAction(this, QStringLiteral("&Starte ausgewählte Einzellektion"), 1, QKeySequence(Qt::Key_F4));
     MM_AK_Einzellektion->addActions({MM_AK_EL_Liste, MM_AK_EL_Starte});
     MM_AK_Sammellektion = Aktionen->addMenu(QStringLiteral("&Sammellektion"));
-    MM_AK_SL_Liste = NewAction(this, QStringLiteral("&Wähle eine Sammellektion..."), 2, QKeySequence(Qt::CTRL | Qt::Key_S));
+    MM_AK_SL_Liste =
+        NewAction(this, QStringLiteral("&Wähle eine Sammellektion..."), 2, QKeySequence(Qt::CTRL | Qt::Key_S));
     MM_AK_SL_Starte = NewAction(this, QStringLiteral("&Starte nächste Lektion"), 2, QKeySequence(Qt::Key_F8));
-    MM_AK_SL_Gehe = NewAction(this, QStringLiteral("&Gehe zu einer bestimmten Lektion..."), 1, QKeySequence(Qt::CTRL | Qt::Key_G));
+    MM_AK_SL_Gehe =
+        NewAction(this, QStringLiteral("&Gehe zu einer bestimmten Lektion..."), 1, QKeySequence(Qt::CTRL | Qt::Key_G));
     MM_AK_Sammellektion->addActions({MM_AK_SL_Liste, MM_AK_SL_Starte, MM_AK_SL_Gehe});
     MM_AK_Lernmaterial = Aktionen->addMenu(QStringLiteral("Lern&material"));
-    MM_AK_LM_Liste = NewAction(this, QStringLiteral("&Wähle das Lernmaterial..."), 3, QKeySequence(Qt::CTRL | Qt::Key_M));
+    MM_AK_LM_Liste =
+        NewAction(this, QStringLiteral("&Wähle das Lernmaterial..."), 3, QKeySequence(Qt::CTRL | Qt::Key_M));
     MM_AK_Lernmaterial->addAction(MM_AK_LM_Liste);
     MM_AK_BraillePad = NewAction(this, QStringLiteral("Braille&Pad starten..."), 0, QKeySequence(Qt::CTRL | Qt::Key_P));
     Aktionen->addAction(MM_AK_BraillePad);
@@ -368,7 +374,8 @@ void TForm1_TW::PrepareOutputs()
         VoicesReady = true;
         std::lock_guard Lock(VoicesReadyMutex);
         if (TForm1_TW *W = VoicesReadyReceiver)
-            QMetaObject::invokeMethod(W, [W] { W->SelectVoice(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                W, [W] { W->SelectVoice(); }, Qt::QueuedConnection);
     }).detach();
     QMetaObject::invokeMethod(
         this,
@@ -455,7 +462,8 @@ void TForm1_TW::LayoutControls()
     const int ClientW = Client->width();
     statusBar()->setFixedHeight(ControlHeightForFont(statusBar()->font(), statusBar()));
     const QFont Font = ToQFont(AktFont);
-    const QList<QPushButton *> Buttons = {BtnEinzellektion, BtnSammellektion, BtnLernmaterial, BtnBraillePad, BtnBeenden};
+    const QList<QPushButton *> Buttons = {BtnEinzellektion, BtnSammellektion, BtnLernmaterial, BtnBraillePad,
+                                          BtnBeenden};
     QString Longest;
     for (QPushButton *B : Buttons)
         if (StripAmpersands(B->text()).size() > Longest.size())
@@ -595,8 +603,8 @@ void TForm1_TW::WMUserStatus(int Code, qintptr LParam)
     if (IsProgramClosing)
         return;
     const bool Busy = IsBusy();
-    const bool Known = Code == WM_USER_STARTED || Code == WM_USER_REFRESH || Code == WM_USER_JOBS
-                       || Code == WM_USER_LEKTIONEN;
+    const bool Known =
+        Code == WM_USER_STARTED || Code == WM_USER_REFRESH || Code == WM_USER_JOBS || Code == WM_USER_LEKTIONEN;
     if (Known) {
         if (Code == WM_USER_STARTED && ShowEinleitung && FHelpSystem) {
             FHelpSystem->FIsEinleitungDlgVisible = true;
@@ -796,11 +804,20 @@ bool TForm1_TW::eventFilter(QObject *Watched, QEvent *E)
         auto *K = static_cast<QKeyEvent *>(E);
         int Vk = 0;
         switch (K->key()) {
-        case Qt::Key_Left: Vk = vkLeft; break;
-        case Qt::Key_Up: Vk = vkUp; break;
-        case Qt::Key_Right: Vk = vkRight; break;
-        case Qt::Key_Down: Vk = vkDown; break;
-        default: break;
+        case Qt::Key_Left:
+            Vk = vkLeft;
+            break;
+        case Qt::Key_Up:
+            Vk = vkUp;
+            break;
+        case Qt::Key_Right:
+            Vk = vkRight;
+            break;
+        case Qt::Key_Down:
+            Vk = vkDown;
+            break;
+        default:
+            break;
         }
         if (Vk && !(K->modifiers() & Qt::ControlModifier))
             CheckLineEndSound(true, true, *FMemo, Vk);
@@ -872,13 +889,21 @@ void TForm1_TW::MM_EinstellungenClick()
 void TForm1_TW::MM_E_Clicks(int Tag)
 {
     switch (Tag) {
-    case 1: ShowSplashScreen = !ShowSplashScreen; break;
-    case 2: SoundsEnabled = !SoundsEnabled; break;
-    case 4: Querztastatur = !Querztastatur; break;
-    case 6: CloseCheck = !CloseCheck; break;
+    case 1:
+        ShowSplashScreen = !ShowSplashScreen;
+        break;
+    case 2:
+        SoundsEnabled = !SoundsEnabled;
+        break;
+    case 4:
+        Querztastatur = !Querztastatur;
+        break;
+    case 6:
+        CloseCheck = !CloseCheck;
+        break;
     case 8:
-        if (QMessageBox::question(this, ProgramTitle, QStringLiteral("Soll der Punktestand auf 0 gesetzt werden?"))
-            == QMessageBox::Yes) {
+        if (QMessageBox::question(this, ProgramTitle, QStringLiteral("Soll der Punktestand auf 0 gesetzt werden?")) ==
+            QMessageBox::Yes) {
             HighScore = 0;
             SendStatus(WM_USER_REFRESH, 0);
         }
@@ -942,10 +967,11 @@ void TForm1_TW::TimerShowHelpTimer()
     const bool FirstStartOfUser = !QFileInfo::exists(ProfilePath + SettingsFileName);
     ShowEinleitungDlg();
     activateWindow();
-    if (FHelpSystem->FIsEinleitungFirstStart && FirstStartOfUser && !IsProgramClosing
-        && QFileInfo::exists(SammellektionenPath + StandardSammellektion)
-        && QMessageBox::question(this, ProgramTitle, QStringLiteral("Soll jetzt die Standard-Sammellektion gestartet werden?"))
-               == QMessageBox::Yes) {
+    if (FHelpSystem->FIsEinleitungFirstStart && FirstStartOfUser && !IsProgramClosing &&
+        QFileInfo::exists(SammellektionenPath + StandardSammellektion) &&
+        QMessageBox::question(this, ProgramTitle,
+                              QStringLiteral("Soll jetzt die Standard-Sammellektion gestartet werden?")) ==
+            QMessageBox::Yes) {
         TSammellektionen &Sammel = FJobs->Sammellektionen();
         for (int I = 0; I < Sammel.Count(); ++I)
             if (SameText(Sammel.Get(I)->FileInfo().Name, StandardSammellektion)) {
@@ -964,9 +990,10 @@ void TForm1_TW::TimerShowHelpTimer()
 void TForm1_TW::MM_H_InfoClick()
 {
     QMessageBox::information(this, ProgramTitle,
-                             ProgramTitle + QStringLiteral("\nTastwerk ist ein Programm zum Erlernen der deutschen "
-                                                           "Brailleschrift\n\nFreie Software unter der GNU General Public "
-                                                           "License, Version 3 oder später.\nDas Tastwerk-Team"));
+                             ProgramTitle +
+                                 QStringLiteral("\nTastwerk ist ein Programm zum Erlernen der deutschen "
+                                                "Brailleschrift\n\nFreie Software unter der GNU General Public "
+                                                "License, Version 3 oder später.\nDas Tastwerk-Team"));
     activateWindow();
 }
 
@@ -999,8 +1026,8 @@ void TForm1_TW::WMUserActivate()
     Raise(this);
     std::function<void(QWidget *)> Owned = [&](QWidget *Owner) {
         for (QObject *O : Owner->children())
-            if (auto *W = qobject_cast<QWidget *>(O); W && W->isWindow() && W->isVisible()
-                                                      && !qobject_cast<QMenu *>(W)) {
+            if (auto *W = qobject_cast<QWidget *>(O);
+                W && W->isWindow() && W->isVisible() && !qobject_cast<QMenu *>(W)) {
                 Raise(W);
                 Owned(W);
             }
@@ -1017,9 +1044,9 @@ void TForm1_TW::WMUserActivate()
 
 bool TForm1_TW::FormCloseQuery()
 {
-    bool Allowed = AutoClose || !CloseCheck
-                   || QMessageBox::question(this, ProgramTitle, QStringLiteral("Soll das Programm geschlossen werden?"))
-                          == QMessageBox::Yes;
+    bool Allowed = AutoClose || !CloseCheck ||
+                   QMessageBox::question(this, ProgramTitle, QStringLiteral("Soll das Programm geschlossen werden?")) ==
+                       QMessageBox::Yes;
     AutoClose = false;
     if (Allowed) {
         MainWindowState = isMaximized() ? 2 : 0;
@@ -1027,8 +1054,7 @@ bool TForm1_TW::FormCloseQuery()
             Allowed = QMessageBox::warning(this, ProgramTitle,
                                            QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!\r\n"
                                                           "Soll das Programm trotzdem geschlossen werden?"),
-                                           QMessageBox::Yes | QMessageBox::No)
-                      == QMessageBox::Yes;
+                                           QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
     if (!Allowed)
         activateWindow();

@@ -23,7 +23,8 @@
 
 std::function<void(TSpeakTextDlg *)> OnSpeakTextDlgShown;
 
-namespace {
+namespace
+{
 QString TrimRight(const QString &S)
 {
     int N = int(S.size());
@@ -35,11 +36,16 @@ QString TrimRight(const QString &S)
 int ArrowVk(int Key)
 {
     switch (Key) {
-    case Qt::Key_Left: return vkLeft;
-    case Qt::Key_Up: return vkUp;
-    case Qt::Key_Right: return vkRight;
-    case Qt::Key_Down: return vkDown;
-    default: return 0;
+    case Qt::Key_Left:
+        return vkLeft;
+    case Qt::Key_Up:
+        return vkUp;
+    case Qt::Key_Right:
+        return vkRight;
+    case Qt::Key_Down:
+        return vkDown;
+    default:
+        return 0;
     }
 }
 } // namespace
@@ -230,8 +236,8 @@ void TSpeakTextDlg::LayoutControls()
     const QFont Font = ToQFont(AktFont);
     const int ClientW = width();
     const int ClientH = height();
-    CbShowEinleitung->resize(TextWidthForFont(Font, StripAmpersands(CbShowEinleitung->text()) + QStringLiteral("MM"))
-                                 + 24,
+    CbShowEinleitung->resize(TextWidthForFont(Font, StripAmpersands(CbShowEinleitung->text()) + QStringLiteral("MM")) +
+                                 24,
                              ControlHeightForFont(Font, CbShowEinleitung));
     QString Longest;
     for (QPushButton *B : {Btn1, Btn2})
@@ -393,8 +399,8 @@ bool TSpeakTextDlg::eventFilter(QObject *Watched, QEvent *E)
                 return true;
     } else if (E->type() == QEvent::KeyRelease) {
         auto *K = static_cast<QKeyEvent *>(E);
-        if (K->key() == Qt::Key_Shift && (K->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier && !K->isAutoRepeat()
-            && FSapiSpeechEnabled && FBreakKeyPressed && Speech)
+        if (K->key() == Qt::Key_Shift && (K->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier &&
+            !K->isAutoRepeat() && FSapiSpeechEnabled && FBreakKeyPressed && Speech)
             Speech->Stop();
     }
     return QDialog::eventFilter(Watched, E);
