@@ -3,7 +3,7 @@
 // ready"), beside a bare Qt Widgets program that shows one window, built and
 // started the same way. Splash picture and introduction off; offscreen
 // platform; a portable copy with the shipped course in a temporary folder.
-#include "content/PathsC.h"
+#include "ProgramCopy.h"
 #include "platform/SingleInstanceC.h"
 
 #include <QCoreApplication>
@@ -18,56 +18,23 @@
 
 namespace
 {
-void Copy(const QString &From, const QString &To)
-{
-    QDir().mkpath(To);
-    for (const QFileInfo &F : QDir(From).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (F.isDir())
-            Copy(F.filePath(), To + u'/' + F.fileName());
-        else
-            QFile::copy(F.filePath(), To + u'/' + F.fileName());
-    }
-}
-
 struct TSetup {
     QTemporaryDir Dir;
-    QString Program;
-    QProcessEnvironment Env;
+    TProgramCopy Copy{Dir.path()};
+    QString Program = Copy.Program;
+    QProcessEnvironment Env = Copy.Environment();
     TSetup()
     {
-        Program = Dir.path() + QStringLiteral("/prog");
-        Copy(QStringLiteral(TASTWERK_SHARE), Program);
-        QFile::copy(QStringLiteral(TASTWERK_EXE), Program + QStringLiteral("/tastwerk"));
-        QFile::setPermissions(Program + QStringLiteral("/tastwerk"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        const QString Profile = Program + QStringLiteral("/Benutzer/") + CurrentUserName() + u'/';
-        Env = QProcessEnvironment::systemEnvironment();
-        for (const char *Sub : {"home", "tmp", "run"})
-            QDir().mkpath(Dir.path() + u'/' + QLatin1String(Sub));
-        Env.insert(QStringLiteral("HOME"), Dir.path() + QStringLiteral("/home"));
-        Env.insert(QStringLiteral("TMPDIR"), Dir.path() + QStringLiteral("/tmp"));
-        Env.insert(QStringLiteral("XDG_RUNTIME_DIR"), Dir.path() + QStringLiteral("/run"));
-        Env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         Env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("tastwerk.startup=true"));
-        Env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + Dir.path() + QStringLiteral("/run/none"));
-        Env.insert(QStringLiteral("SPEECHD_ADDRESS"),
-                   QStringLiteral("unix_socket:") + Dir.path() + QStringLiteral("/run/none"));
         Env.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
         Env.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{message}"));
         // A learner who has started before: no splash, no introduction.
-        WriteSettings(Profile);
-    }
-    static void WriteSettings(const QString &Profile)
-    {
-        QDir().mkpath(Profile);
-        QFile F(Profile + QStringLiteral("Tastwerk.ini"));
+        QDir().mkpath(Copy.Profile());
+        QFile F(Copy.Profile() + QStringLiteral("Tastwerk.ini"));
         if (F.open(QIODevice::WriteOnly))
             F.write("[Settings]\r\nShowEinleitung=0\r\nShowSplashScreen=0\r\nCloseCheck=0\r\n");
     }
-    QString Socket() const
-    {
-        return Dir.path() + QStringLiteral("/tmp/") + TSingleInstance::ServerNameFor(QStringLiteral("Tastwerk V1.02"));
-    }
+    QString Socket() const { return Copy.Socket(); }
 };
 
 TSetup &Setup()

@@ -4,7 +4,8 @@
 # its main window through AT-SPI, wait for "Folgende Daten wurden geladen:"
 # in the status text, close it through the "autoclose" message and check
 # that its settings were written.
-# Run inside xvfb-run and dbus-run-session: python3 smoke_tastwerk.py EXE SHARE
+# Run inside dbus-run-session: python3 smoke_tastwerk.py EXE SHARE. It starts
+# its own X server on a free display and stops it by its process id.
 import os, shutil, socket, subprocess, sys, tempfile, time, pwd
 
 import pyatspi
@@ -24,7 +25,35 @@ user = pwd.getpwuid(os.getuid()).pw_name
 ini = os.path.join(prog, "Benutzer", user, "Tastwerk.ini")
 sock = os.path.join(work, "tmp", "Tastwerk-V1.02-%d" % os.getuid())
 
+# An X server of our own: it picks a free display and names it once it
+# takes connections.
+rfd, wfd = os.pipe()
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(wfd), "-screen", "0", "1280x800x24", "-nolisten", "tcp",
+                         "-auth", os.path.join(work, "xauth")], pass_fds=(wfd,), stderr=subprocess.DEVNULL)
+os.close(wfd)
+display = b""
+while not display.endswith(b"\n"):
+    chunk = os.read(rfd, 16)
+    if not chunk:
+        break
+    display += chunk
+os.close(rfd)
+if not display.strip():
+    print("FAIL: the virtual display did not start")
+    sys.exit(1)
+env["DISPLAY"] = ":" + display.decode().strip()
+env.pop("XAUTHORITY", None)
+os.environ["DISPLAY"] = env["DISPLAY"]
+
 proc = subprocess.Popen([os.path.join(prog, "tastwerk")], env=env)
+
+
+def stop_display():
+    xvfb.terminate()
+    try:
+        xvfb.wait(10)
+    except subprocess.TimeoutExpired:
+        xvfb.kill()
 
 
 def find(obj, pred, depth=0):
@@ -66,8 +95,11 @@ while time.time() < deadline and proc.poll() is None:
         break
     time.sleep(0.3)
 print("status text:", repr(text))
+if proc.poll() is not None:
+    print("the program ended early with", proc.returncode)
 if not ok:
     proc.kill()
+    stop_display()
     print("FAIL: the status text did not appear")
     sys.exit(1)
 
@@ -79,8 +111,10 @@ try:
     code = proc.wait(30)
 except subprocess.TimeoutExpired:
     proc.kill()
+    stop_display()
     print("FAIL: autoclose did not close the program")
     sys.exit(1)
+stop_display()
 if code != 0 or not os.path.exists(ini):
     print("FAIL: exit code %d, settings written: %s" % (code, os.path.exists(ini)))
     sys.exit(1)

@@ -1,3 +1,4 @@
+#include "ProgramCopy.h"
 #include "RecordingSpeech.h"
 
 #include "app/SettingsC.h"
@@ -6,6 +7,7 @@
 #include "content/MessagesC.h"
 #include "content/PathsC.h"
 #include "help/HelpSystemC.h"
+#include "help/HelpUiC.h"
 #include "main/HauptC.h"
 #include "main/ProgramStartC.h"
 #include "main/SplashScreenC.h"
@@ -23,18 +25,6 @@
 
 namespace
 {
-void CopyTree(const QString &From, const QString &To)
-{
-    QDir().mkpath(To);
-    const QDir Source(From);
-    for (const QFileInfo &F : Source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
-        if (F.isDir())
-            CopyTree(F.filePath(), To + QLatin1Char('/') + F.fileName());
-        else
-            QFile::copy(F.filePath(), To + QLatin1Char('/') + F.fileName());
-    }
-}
-
 const char *Settings = "[Settings]\r\n"
                        "ShowEinleitung=0\r\n"
                        "CloseCheck=0\r\n"
@@ -105,13 +95,14 @@ private slots:
     void initTestCase()
     {
         FProgram = FFolder.path() + QStringLiteral("/programm");
-        CopyTree(QStringLiteral(TASTWERK_TEST_DATA "/programm"), FProgram);
+        TProgramCopy::Copy(QStringLiteral(TASTWERK_TEST_DATA "/programm"), FProgram);
         QFile Intro(FProgram + QStringLiteral("/Einleitung.txt"));
         QVERIFY(Intro.open(QIODevice::WriteOnly));
         Intro.write("Willkommen bei Tastwerk.\r\nDas ist ein [a].\r\n");
         Intro.close();
         InitPaths(FProgram, QStringLiteral("lerner"), FProgram);
         InstallGermanQtTexts();
+        InstallHelpKey();
     }
     void cleanup()
     {
@@ -314,6 +305,37 @@ private slots:
         W->Jobs()->ReloadFiles();
         QTRY_VERIFY(Speech.Engine->Spoken.contains(QStringLiteral("Daten wurden geladen!")));
         ::Speech = nullptr;
+    }
+
+    void f1_opensThePageOfTheWindowInFront()
+    {
+        Start();
+        QDir().mkpath(HilfePath);
+        for (const char *Page : {"FensterHauptfenster.html", "FensterLektionAbgeschlossen.html"}) {
+            QFile F(HilfePath + QLatin1String(Page));
+            QVERIFY(F.open(QIODevice::WriteOnly));
+        }
+        QStringList Opened;
+        InstallHelpOpener([&](const QString &Path) {
+            Opened << QFileInfo(Path).fileName();
+            return true;
+        });
+        QTest::keyClick(W->Re1, Qt::Key_F1);
+        // In a message window its own page; afterwards the main window's again.
+        OnSpeakTextDlgShown = [](TSpeakTextDlg *D) {
+            QApplication::setActiveWindow(D);
+            QTest::keyClick(D->Re1, Qt::Key_F1);
+            D->done(1);
+        };
+        ShowSpeakText(QStringLiteral("Lektion abgeschlossen"), QStringLiteral("Fertig"), false, false, 13, QString(),
+                      stbOK, false);
+        OnSpeakTextDlgShown = nullptr;
+        QApplication::setActiveWindow(W.get());
+        W->Re1->setFocus();
+        QTest::keyClick(W->Re1, Qt::Key_F1);
+        InstallHelpOpener(nullptr);
+        QCOMPARE(Opened, (QStringList{"FensterHauptfenster.html", "FensterLektionAbgeschlossen.html",
+                                      "FensterHauptfenster.html"}));
     }
 
     void closingWhileLoading_endsWithinTheBound()

@@ -650,57 +650,25 @@ void TForm1_TW::RebuildStatusText(int Code, qintptr LParam, bool Busy)
     Lines << QStringLiteral("Folgende Daten wurden geladen:");
 
     TLernmaterialien &Materialien = FJobs->Lernmaterialien();
-    const QString MaterialName = GetAktLernmaterialName();
-    int MaterialIndex = -1;
-    for (int I = 0; I < Materialien.Count() && !MaterialName.isEmpty(); ++I)
-        if (SameText(Materialien.Get(I).Lernmaterial, MaterialName)) {
-            MaterialIndex = I;
-            break;
-        }
+    const int MaterialIndex = Materialien.IndexOf(GetAktLernmaterialName());
     Lines << (MaterialIndex < 0 ? QStringLiteral("Kein Lernmaterial ausgewählt!")
                                 : QStringLiteral("Lernmaterial: \"%1\"").arg(Materialien.Get(MaterialIndex).Titel));
 
     TBereiche &Bereiche = FJobs->Bereiche();
-    const QString BereichName = GetAktBereichName();
-    int BereichIndex = -1;
-    for (int I = 0; I < Bereiche.Count() && !BereichName.isEmpty(); ++I)
-        if (SameText(Bereiche.Get(I).Bereich, BereichName)) {
-            BereichIndex = I;
-            break;
-        }
+    const int BereichIndex = Bereiche.IndexOf(GetAktBereichName());
     Lines << (BereichIndex < 0 ? QStringLiteral("Kein Bereich ausgewählt!")
                                : QStringLiteral("Bereich: \"%1\"").arg(Bereiche.Get(BereichIndex).Titel));
 
+    // The selections are looked up anew only after a load: a refresh keeps
+    // the objects already chosen.
     if (!Refresh) {
-        Lektion = nullptr;
-        if (BereichIndex >= 0 && !IsProgramClosing && !LektionName.isEmpty()) {
-            // Lesson names written on Windows use backslashes.
-            QString Name = LektionName;
-            Name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-            const QString Wanted = Bereiche.Get(BereichIndex).Path + Name;
-            TLektionen &Lektionen = FJobs->Lektionen();
-            for (int I = 0; I < Lektionen.Count(); ++I)
-                if (SameText(Lektionen.Get(I)->FileInfo().GetFilename(), Wanted)) {
-                    Lektion = Lektionen.Get(I);
-                    break;
-                }
-        }
+        Lektion = BereichIndex < 0
+                      ? nullptr
+                      : FJobs->Lektionen().FindLektionendatei(Bereiche.Get(BereichIndex).Bereich, LektionName);
+        Sammellektion = FJobs->Sammellektionen().FindSammeldatei(SammelName);
     }
     Lines << (Lektion ? QStringLiteral("Lektion: \"%1\"").arg(Lektion->Titel())
                       : QStringLiteral("Keine Lektion ausgewählt!"));
-
-    if (!Refresh) {
-        Sammellektion = nullptr;
-        QString Name = SammelName;
-        Name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        Name = Name.section(QLatin1Char('/'), -1);
-        TSammellektionen &Sammel = FJobs->Sammellektionen();
-        for (int I = 0; I < Sammel.Count() && !Name.isEmpty() && !IsProgramClosing; ++I)
-            if (SameText(Sammel.Get(I)->FileInfo().Name, Name)) {
-                Sammellektion = Sammel.Get(I);
-                break;
-            }
-    }
     if (Sammellektion) {
         if (SammelNameIndex >= Sammellektion->Count())
             SammelNameIndex = -1;
@@ -972,17 +940,14 @@ void TForm1_TW::TimerShowHelpTimer()
         QMessageBox::question(this, ProgramTitle,
                               QStringLiteral("Soll jetzt die Standard-Sammellektion gestartet werden?")) ==
             QMessageBox::Yes) {
-        TSammellektionen &Sammel = FJobs->Sammellektionen();
-        for (int I = 0; I < Sammel.Count(); ++I)
-            if (SameText(Sammel.Get(I)->FileInfo().Name, StandardSammellektion)) {
-                Sammellektion = Sammel.Get(I);
-                SammelName = Sammellektion->FileInfo().Name;
-                SammelNameIndex = -1;
-                SendStatus(WM_USER_REFRESH, 0);
-                TimerStarteSammellektion.setProperty("Tag", 0);
-                TimerStarteSammellektion.start(5);
-                break;
-            }
+        if (TSammeldatei *Standard = FJobs->Sammellektionen().FindSammeldatei(StandardSammellektion)) {
+            Sammellektion = Standard;
+            SammelName = Standard->FileInfo().Name;
+            SammelNameIndex = -1;
+            SendStatus(WM_USER_REFRESH, 0);
+            TimerStarteSammellektion.setProperty("Tag", 0);
+            TimerStarteSammellektion.start(5);
+        }
     }
     FHelpSystem->FIsEinleitungFirstStart = false;
 }

@@ -87,5 +87,7 @@ int RunTastwerk(int &argc, char **argv)
     }
     delete SplashScreenForm;
     SplashScreenForm = nullptr;
+    // Its audio output must go while the application still exists.
+    UninstallProgramBeep();
     return Result;
 }
