@@ -9,6 +9,7 @@
 #include "content/PathsC.h"
 #include "content/TextFileC.h"
 #include "content/TypenHelperC.h"
+#include "../tests/common/StatusReceiver.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -89,24 +90,6 @@ const QString &ProgramFolder()
     return Path;
 }
 
-// Records the job and lesson events of the loader.
-class TReceiver : public QObject
-{
-public:
-    bool event(QEvent *E) override
-    {
-        if (E->type() != QEvent::Type(WM_USER_STATUS))
-            return QObject::event(E);
-        const auto *M = static_cast<TMessageEvent *>(E);
-        if (M->WParam == WM_USER_JOBS && M->LParam == 0)
-            JobEnded = true;
-        if (M->WParam == WM_USER_LEKTIONEN && M->LParam == 0)
-            ListsReady = true;
-        return true;
-    }
-    bool JobEnded = false;
-    bool ListsReady = false;
-};
 
 void BM_InitialLoad(benchmark::State &State)
 {
@@ -120,10 +103,10 @@ void BM_InitialLoad(benchmark::State &State)
     DatendateiTypen = &Datendateien;
     int Lessons = 0;
     for (auto _ : State) {
-        TReceiver Receiver;
+        TStatusReceiver Receiver;
         auto Jobs = std::make_unique<TJobs>(&Receiver);
         Jobs->LoadFiles();
-        WaitHandlingEvents([&] { return Receiver.JobEnded && Receiver.ListsReady; });
+        WaitHandlingEvents([&] { return Receiver.Has(WM_USER_JOBS, 0) && Receiver.Has(WM_USER_LEKTIONEN, 0); });
         State.PauseTiming();
         Lessons = Jobs->Lektionen().Count();
         Jobs.reset();

@@ -5,35 +5,34 @@
 #include "content/PathsC.h"
 #include "content/TypenHelperC.h"
 #include "log/LogC.h"
+#include "../common/StatusReceiver.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-// Stands in for the main window: records the loader's status events.
-class TReceiver : public QObject
+// The loader's status events as short names: "J1" a job starts, "L0" the
+// lesson lists are ready.
+class TReceiver : public TStatusReceiver
 {
 public:
-    bool event(QEvent *E) override
-    {
-        if (E->type() != QEvent::Type(WM_USER_STATUS))
-            return QObject::event(E);
-        const auto *M = static_cast<TMessageEvent *>(E);
-        const QString Name = M->WParam == WM_USER_JOBS ? QStringLiteral("J") : QStringLiteral("L");
-        Events.append(Name + QString::number(M->LParam));
-        return true;
-    }
-    bool Has(const QString &Event) const { return Events.contains(Event); }
+    bool Has(const QString &Event) const { return Names().contains(Event); }
     QStringList Only(QChar Kind) const
     {
         QStringList R;
-        for (const QString &E : Events)
+        for (const QString &E : Names())
             if (E.startsWith(Kind))
                 R.append(E);
         return R;
     }
-    QStringList Events;
+    QStringList Names() const
+    {
+        QStringList R;
+        for (auto [Code, Value] : Events)
+            R.append((Code == WM_USER_JOBS ? QStringLiteral("J") : QStringLiteral("L")) + QString::number(Value));
+        return R;
+    }
 };
 
 const QString Program = QStringLiteral(TASTWERK_TEST_DATA "/programm/");
@@ -97,10 +96,10 @@ private slots:
 
         // The job starts, then the lesson lists start and end within it or
         // after it; one start and one end each.
-        QCOMPARE(Receiver.Events.first(), QStringLiteral("J1"));
+        QCOMPARE(Receiver.Names().first(), QStringLiteral("J1"));
         QCOMPARE(Receiver.Only(u'J'), (QStringList{"J1", "J0"}));
         QCOMPARE(Receiver.Only(u'L'), (QStringList{"L1", "L0"}));
-        QVERIFY(Receiver.Events.indexOf("L1") > 0);
+        QVERIFY(Receiver.Names().indexOf("L1") > 0);
 
         QVERIFY(FTable.Count() > 60);
         QCOMPARE(FAufgaben->Count(), AufgabenTypCount);
@@ -187,7 +186,7 @@ private slots:
             Jobs.LoadFiles();
             WaitHandlingEvents([&] { return Receiver.Has("J1"); });
             IsProgramClosing = true;
-            const QStringList Before = Receiver.Events;
+            const auto Before = Receiver.Events;
             Jobs.WaitForJobs();
             QCOMPARE(Receiver.Events, Before); // the job's end is not handed on
         }

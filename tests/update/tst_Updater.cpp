@@ -1,6 +1,7 @@
 #include "content/MessagesC.h"
 #include "content/PathsC.h"
 #include "update/UpdaterC.h"
+#include "../common/StatusReceiver.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -37,22 +38,6 @@ server.serve_forever()
 )";
 
 const QString VersionFile = QStringLiteral("/updates/Tastwerk/Tastwerk.ver");
-
-// Stands in for the main window: counts the update hints.
-class TReceiver : public QObject
-{
-public:
-    bool event(QEvent *E) override
-    {
-        if (E->type() != QEvent::Type(WM_USER_STATUS))
-            return QObject::event(E);
-        const auto *M = static_cast<TMessageEvent *>(E);
-        if (M->WParam == WM_USER_REFRESH && M->LParam == 0)
-            ++Hints;
-        return true;
-    }
-    int Hints = 0;
-};
 
 } // namespace
 
@@ -215,7 +200,7 @@ private slots:
         QFETCH(int, Status);
         QFETCH(QString, NewVersion);
         SetBody(Body);
-        TReceiver Receiver;
+        TStatusReceiver Receiver;
         auto U = MakeUpdater(&Receiver, FUrl);
         U->SetCurrentVersion(Current);
         QCOMPARE(U->Status(), utNone);
@@ -226,7 +211,7 @@ private slots:
         QCOMPARE(int(U->Status()), Status);
         QCOMPARE(U->NewVersion().ToString(), NewVersion);
         QVERIFY(U->LastCheck().isValid());
-        QCOMPARE(Receiver.Hints, Status == utUpgrade ? 1 : 0);
+        QCOMPARE(Receiver.CountOf(WM_USER_REFRESH, 0), Status == utUpgrade ? 1 : 0);
         const QStringList R = Requests();
         QCOMPARE(R.size(), Before + 1);
         QCOMPARE(R.last(), VersionFile + "\tMozilla/3.0");
@@ -235,30 +220,30 @@ private slots:
     void hintOncePerChangeAndOnlyWhileLoaderIdle()
     {
         SetBody(QByteArray("[Tastwerk]\nVersion=1.0.3.0\n"));
-        TReceiver Receiver;
+        TStatusReceiver Receiver;
         auto U = MakeUpdater(&Receiver, FUrl);
         U->SetCurrentVersion(QStringLiteral("1.0.2.0"));
         QVERIFY(RunCheck(*U));
         QVERIFY(RunCheck(*U));
         QCOMPARE(U->Status(), utUpgrade);
-        QCOMPARE(Receiver.Hints, 1);
+        QCOMPARE(Receiver.CountOf(WM_USER_REFRESH, 0), 1);
         // Back to equal, then newer again: a new change, a new hint.
         SetBody(QByteArray("[Tastwerk]\nVersion=1.0.2.0\n"));
         QVERIFY(RunCheck(*U));
         QCOMPARE(U->Status(), utNone);
         SetBody(QByteArray("[Tastwerk]\nVersion=1.0.3.0\n"));
         QVERIFY(RunCheck(*U));
-        QCOMPARE(Receiver.Hints, 2);
+        QCOMPARE(Receiver.CountOf(WM_USER_REFRESH, 0), 2);
 
         // While content loads the main window rebuilds its status text
         // afterwards anyway; no hint then.
-        TReceiver Busy;
+        TStatusReceiver Busy;
         auto B = MakeUpdater(&Busy, FUrl);
         B->SetCurrentVersion(QStringLiteral("1.0.2.0"));
         B->IsLoaderIdle = [] { return false; };
         QVERIFY(RunCheck(*B));
         QCOMPARE(B->Status(), utUpgrade);
-        QCOMPARE(Busy.Hints, 0);
+        QCOMPARE(Busy.CountOf(WM_USER_REFRESH, 0), 0);
     }
 
     void refusedConnection()
@@ -349,7 +334,7 @@ private slots:
             QVERIFY(QFile(Address).open(QIODevice::WriteOnly));
 
         const qsizetype Before = Requests().size();
-        TReceiver Receiver;
+        TStatusReceiver Receiver;
         TUpdater U(&Receiver);
         U.SetCaCertificates(FCa);
         U.SetIntervals(10, 10, 10, 10, 10);
