@@ -16,3 +16,22 @@ void NudgeScreenReader(QPlainTextEdit *Pane, int Pos = 0);
 // focus (a description change of the focused widget, which Orca reads out).
 // Does nothing while no screen reader listens.
 void AnnounceToScreenReader(const QString &Text);
+
+class QListWidget;
+class QWidget;
+
+// Mends for what Qt 6.4 gives a screen reader, for every window:
+// - line edits get an accessible interface of the program's own (Qt's loops
+//   forever on a word query at the end of the text and makes Orca drop the
+//   last character);
+// Installed once at start (and by widget tests).
+void InstallAccessibilityMends();
+
+// A list reports its current row to the screen reader when it gets the
+// focus (Orca otherwise only says how many items it has).
+void MendListFocus(QListWidget *List);
+
+// Sends Text to the screen reader (speech and braille, without interrupting)
+// whenever Control gets the focus: the label the screen reader would not
+// say by itself.
+void SpeakLabelOnEnter(QWidget *Control, const QString &Text);

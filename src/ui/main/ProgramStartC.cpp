@@ -1,6 +1,7 @@
 #include "main/ProgramStartC.h"
 
 #include "app/SettingsC.h"
+#include "common/AccessibilityC.h"
 #include "common/SystemBeepC.h"
 #include "content/GlobalsC.h"
 #include "content/MessagesC.h"
@@ -42,6 +43,7 @@ int RunTastwerk(int &argc, char **argv)
 
     InitPaths();
     InstallGermanQtTexts();
+    InstallAccessibilityMends();
     EnableDetectableAutoRepeat();
     InstallProgramBeep();
     InstallDesktopHelp();

@@ -1,0 +1,1 @@
+#include "pad/BraillePadDlgC.h"

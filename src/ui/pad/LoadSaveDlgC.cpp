@@ -1,0 +1,1 @@
+#include "pad/LoadSaveDlgC.h"
