@@ -1,7 +1,11 @@
 #include "app/SettingsC.h"
+#include "common/AccessibilityC.h"
 #include "common/DisplayHelperC.h"
+#include "common/LabeledEditC.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -79,6 +83,50 @@ private slots:
         QCOMPARE(Q.family(), QStringLiteral("DejaVu Sans Mono"));
         QCOMPARE(Q.pointSize(), 14);
         QVERIFY(Q.bold());
+    }
+
+    void lineEditAsTheScreenReaderSeesIt_data()
+    {
+        QTest::addColumn<int>("Offset");
+        QTest::addColumn<int>("Boundary");
+        QTest::addColumn<QString>("At");
+        const int Word = QAccessible::WordBoundary, Char = QAccessible::CharBoundary;
+        QTest::newRow("word at the start") << 0 << Word << "Berta ";
+        QTest::newRow("last word") << 8 << Word << "Müller";
+        QTest::newRow("word at the end: nothing, and no endless loop") << 12 << Word << "";
+        QTest::newRow("last character") << 11 << Char << "r";
+        QTest::newRow("character at the end") << 12 << Char << "";
+    }
+    void lineEditAsTheScreenReaderSeesIt()
+    {
+        QFETCH(int, Offset);
+        QFETCH(int, Boundary);
+        QFETCH(QString, At);
+        InstallAccessibilityMends();
+        QWidget W;
+        auto *Edit = new QLineEdit(QStringLiteral("Berta Müller"), &W);
+        Edit->setAccessibleName(QStringLiteral("Name"));
+        QAccessibleInterface *I = QAccessible::queryAccessibleInterface(Edit);
+        QVERIFY(I && I->textInterface());
+        int Start = -1, End = -1;
+        QCOMPARE(I->textInterface()->textAtOffset(Offset, QAccessible::TextBoundaryType(Boundary), &Start, &End), At);
+        // One run of attributes over the whole text: the screen reader
+        // reads the last character too.
+        I->textInterface()->attributes(5, &Start, &End);
+        QCOMPARE(Start, 0);
+        QCOMPARE(End, 12);
+        QCOMPARE(I->text(QAccessible::Value), QStringLiteral("Berta Müller"));
+        QCOMPARE(I->text(QAccessible::Name), QStringLiteral("Name"));
+    }
+
+    void labeledEdit_namesItsField()
+    {
+        QWidget W;
+        TLabeledEdit L(QStringLiteral("Datei&name:"), &W);
+        QCOMPARE(L.EditLabel->buddy(), L.Edit);
+        QCOMPARE(L.Edit->accessibleName(), QStringLiteral("Dateiname"));
+        L.Place(10, 10, 200, 30);
+        QCOMPARE(L.Edit->x(), L.EditLabel->width() + TLabeledEdit::LabelSpacing);
     }
 
     void applyByKindOfControl()
