@@ -151,6 +151,12 @@ void TSpeechDispatcher::PrefetchVoices()
     spd_close(C);
 }
 
+bool TSpeechDispatcher::VoicesCached()
+{
+    std::lock_guard Lock(VoiceCacheMutex);
+    return VoiceCacheFilled && VoiceCacheAddress == qgetenv("SPEECHD_ADDRESS");
+}
+
 void TSpeechDispatcher::SetRate(int Rate)
 {
     FRate = qBound(-10, Rate, 10);

@@ -36,6 +36,9 @@ public:
     // process; every client then reads it at once. Call it off the main
     // thread: with a full voice set it takes seconds.
     static void PrefetchVoices();
+    // Whether the voice list of the current service address is at hand, so
+    // that reading it does not wait for the service.
+    static bool VoicesCached();
 
 private:
     static void EndCallback(size_t MsgId, size_t ClientId, int Type);
