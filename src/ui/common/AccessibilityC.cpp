@@ -151,8 +151,7 @@ public:
 private:
     QString Shown() const
     {
-        return Edit()->echoMode() == QLineEdit::Normal ? Edit()->text()
-                                                        : QString(Edit()->text().size(), QChar(u'*'));
+        return Edit()->echoMode() == QLineEdit::Normal ? Edit()->text() : QString(Edit()->text().size(), QChar(u'*'));
     }
     // The character, word or whole text at, before or after Offset; empty at
     // or after the end.
@@ -161,8 +160,8 @@ private:
         const QString S = Shown();
         const int N = int(S.size());
         *Start = *End = -1;
-        if (B == QAccessible::SentenceBoundary || B == QAccessible::ParagraphBoundary
-            || B == QAccessible::LineBoundary || B == QAccessible::NoBoundary) {
+        if (B == QAccessible::SentenceBoundary || B == QAccessible::ParagraphBoundary ||
+            B == QAccessible::LineBoundary || B == QAccessible::NoBoundary) {
             if (Direction != 0 || N == 0)
                 return QString();
             *Start = 0;
@@ -239,7 +238,11 @@ void SpeakLabelOnEnter(QWidget *Control, const QString &Text)
     class TFilter : public QObject
     {
     public:
-        TFilter(QObject *Parent, const QString &AText) : QObject(Parent), FText(AText) {}
+        TFilter(QObject *Parent, const QString &AText)
+            : QObject(Parent)
+            , FText(AText)
+        {
+        }
         bool eventFilter(QObject *, QEvent *E) override
         {
             if (E->type() == QEvent::FocusIn && Speech)

@@ -20,6 +20,7 @@ void TLabeledEdit::Place(int Left, int Top, int Width, int Height)
     EditLabel->adjustSize();
     const int LabelWidth = EditLabel->sizeHint().width();
     setGeometry(Left, Top, LabelWidth + LabelSpacing + Width, Height);
-    EditLabel->setGeometry(0, (Height - EditLabel->sizeHint().height()) / 2, LabelWidth, EditLabel->sizeHint().height());
+    EditLabel->setGeometry(0, (Height - EditLabel->sizeHint().height()) / 2, LabelWidth,
+                           EditLabel->sizeHint().height());
     Edit->setGeometry(LabelWidth + LabelSpacing, 0, Width, Height);
 }

@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
+#include "sound/SoundsHelperC.h"
+
 namespace
 {
 QString ToMemoText(const QString &Plain)
@@ -81,4 +83,20 @@ void TPlainTextMemo::EndUpdate()
 {
     if (FUpdates > 0 && --FUpdates == 0)
         FEdit->setUpdatesEnabled(true);
+}
+
+int ArrowKeyCode(int QtKey)
+{
+    switch (QtKey) {
+    case Qt::Key_Left:
+        return vkLeft;
+    case Qt::Key_Up:
+        return vkUp;
+    case Qt::Key_Right:
+        return vkRight;
+    case Qt::Key_Down:
+        return vkDown;
+    default:
+        return 0;
+    }
 }

@@ -4,6 +4,10 @@
 
 class QPlainTextEdit;
 
+// The code of an arrow key as the line-end sound check takes it (vkLeft ...),
+// 0 for any other key.
+int ArrowKeyCode(int QtKey);
+
 // A text pane as the core sees a memo: its text with CR LF line breaks and
 // positions counting them as two, as the exercise engine and the spoken
 // lines expect.

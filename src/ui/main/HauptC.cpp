@@ -770,23 +770,7 @@ bool TForm1_TW::eventFilter(QObject *Watched, QEvent *E)
     }
     if (Watched == Re1 && E->type() == QEvent::KeyPress) {
         auto *K = static_cast<QKeyEvent *>(E);
-        int Vk = 0;
-        switch (K->key()) {
-        case Qt::Key_Left:
-            Vk = vkLeft;
-            break;
-        case Qt::Key_Up:
-            Vk = vkUp;
-            break;
-        case Qt::Key_Right:
-            Vk = vkRight;
-            break;
-        case Qt::Key_Down:
-            Vk = vkDown;
-            break;
-        default:
-            break;
-        }
+        const int Vk = ArrowKeyCode(K->key());
         if (Vk && !(K->modifiers() & Qt::ControlModifier))
             CheckLineEndSound(true, true, *FMemo, Vk);
     }

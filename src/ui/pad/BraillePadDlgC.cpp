@@ -4,6 +4,7 @@
 #include "braille/BrlKeyBrdC.h"
 #include "braille/BrlUniCharC.h"
 #include "common/DisplayHelperC.h"
+#include "common/ModalC.h"
 #include "common/PlainTextMemoC.h"
 #include "content/FilesHelperC.h"
 #include "content/PathsC.h"
@@ -36,21 +37,6 @@ QString FileNamePart(const QString &Path)
     return Path.mid(Sep + 1);
 }
 
-int ArrowVk(int Key)
-{
-    switch (Key) {
-    case Qt::Key_Left:
-        return vkLeft;
-    case Qt::Key_Up:
-        return vkUp;
-    case Qt::Key_Right:
-        return vkRight;
-    case Qt::Key_Down:
-        return vkDown;
-    default:
-        return 0;
-    }
-}
 } // namespace
 
 TBraillePadDlg::TBraillePadDlg(QWidget *AOwner)
@@ -381,7 +367,7 @@ bool TBraillePadDlg::TypedChar(QChar &C)
 
 bool TBraillePadDlg::Re1KeyPress(QKeyEvent *K)
 {
-    if (const int Vk = ArrowVk(K->key()))
+    if (const int Vk = ArrowKeyCode(K->key()))
         CheckLineEndSound(true, true, *FMemo, Vk);
     const int Key = K->key();
     if (Key == Qt::Key_Tab || Key == Qt::Key_Backtab || Key == Qt::Key_Escape)
@@ -461,25 +447,11 @@ void TBraillePadDlg::done(int Result)
 
 int ShowBraillePadDlg()
 {
-    QPointer<QWidget> Before = QApplication::activeWindow();
-    int Result = 0;
-    try {
-        TBraillePadDlg Dlg(nullptr);
-        if (OnBraillePadDlgShown)
-            QTimer::singleShot(0, &Dlg, [&Dlg] { OnBraillePadDlgShown(&Dlg); });
-        Result = Dlg.exec();
-    } catch (const std::exception &E) {
-        LogAdd(QStringLiteral("Fehler bei BraillePadDlg: \"%1\"").arg(QString::fromLocal8Bit(E.what())));
-        if (TLog *L = ProcessLog())
-            L->SaveFile();
-        Result = 0;
-    } catch (...) {
-        LogAdd(QStringLiteral("Fehler bei BraillePadDlg: \"%1\"").arg(QString()));
-        if (TLog *L = ProcessLog())
-            L->SaveFile();
-        Result = 0;
-    }
-    if (Before)
-        Before->activateWindow();
-    return Result;
+    return ShowModal([] { return new TBraillePadDlg(nullptr); },
+                     OnBraillePadDlgShown ? [](QDialog *D) {
+                         if (OnBraillePadDlgShown)
+                             OnBraillePadDlgShown(static_cast<TBraillePadDlg *>(D));
+                     }
+                                          : std::function<void(QDialog *)>(),
+                     nullptr, [](const QString &E) { return QStringLiteral("Fehler bei BraillePadDlg: \"%1\"").arg(E); });
 }

@@ -3,6 +3,7 @@
 #include "app/SettingsC.h"
 #include "common/AccessibilityC.h"
 #include "common/DisplayHelperC.h"
+#include "common/ModalC.h"
 #include "common/LabeledEditC.h"
 #include "content/PathsC.h"
 #include "content/TextFileC.h"
@@ -319,26 +320,17 @@ void TLoadSaveDlg::done(int Result)
 
 int ShowLoadSaveDlg(bool LoadMode, QString &FileName)
 {
-    QPointer<QWidget> Before = QApplication::activeWindow();
-    int Result = 0;
-    try {
-        TLoadSaveDlg Dlg(nullptr, LoadMode, FileName);
-        if (OnLoadSaveDlgShown)
-            QTimer::singleShot(0, &Dlg, [&Dlg] { OnLoadSaveDlgShown(&Dlg); });
-        Result = Dlg.exec();
-        if (Result == 2)
-            FileName.clear();
-        else
-            FileName = Dlg.GetFilename();
-    } catch (...) {
-        LogAdd(QStringLiteral("Fehler bei LoadSaveDlg!"));
-        if (TLog *L = ProcessLog())
-            L->SaveFile();
-        Result = 0;
-    }
-    // Nothing becomes active by itself when a modal window closes without a
-    // window manager.
-    if (Before)
-        Before->activateWindow();
-    return Result;
+    return ShowModal([&] { return new TLoadSaveDlg(nullptr, LoadMode, FileName); },
+                     OnLoadSaveDlgShown ? [](QDialog *D) {
+                         if (OnLoadSaveDlgShown)
+                             OnLoadSaveDlgShown(static_cast<TLoadSaveDlg *>(D));
+                     }
+                                        : std::function<void(QDialog *)>(),
+                     [&](QDialog *D, int Result) {
+                         if (Result == 2)
+                             FileName.clear();
+                         else
+                             FileName = static_cast<TLoadSaveDlg *>(D)->GetFilename();
+                     },
+                     [](const QString &) { return QStringLiteral("Fehler bei LoadSaveDlg!"); });
 }

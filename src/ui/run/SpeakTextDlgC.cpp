@@ -3,6 +3,7 @@
 #include "app/SettingsC.h"
 #include "braille/BrlUniCharC.h"
 #include "common/DisplayHelperC.h"
+#include "common/ModalC.h"
 #include "common/PlainTextMemoC.h"
 #include "help/HelpSystemC.h"
 #include "log/LogC.h"
@@ -33,21 +34,6 @@ QString TrimRight(const QString &S)
     return S.left(N);
 }
 
-int ArrowVk(int Key)
-{
-    switch (Key) {
-    case Qt::Key_Left:
-        return vkLeft;
-    case Qt::Key_Up:
-        return vkUp;
-    case Qt::Key_Right:
-        return vkRight;
-    case Qt::Key_Down:
-        return vkDown;
-    default:
-        return 0;
-    }
-}
 } // namespace
 
 QString TSpeakTextDlg::SpokenForm(const QString &Text)
@@ -392,7 +378,7 @@ bool TSpeakTextDlg::eventFilter(QObject *Watched, QEvent *E)
     if (E->type() == QEvent::KeyPress) {
         auto *K = static_cast<QKeyEvent *>(E);
         FBreakKeyPressed = K->key() == Qt::Key_Shift && (K->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier;
-        if (const int Vk = ArrowVk(K->key()); Vk && Watched == Re1)
+        if (const int Vk = ArrowKeyCode(K->key()); Vk && Watched == Re1)
             CheckLineEndSound(FSoundsEnabled, true, *FMemo, Vk);
         if (Watched == Re1 || K->key() == Qt::Key_Escape)
             if (K->key() != Qt::Key_Tab && K->key() != Qt::Key_Backtab && HandleKey(K))
@@ -431,25 +417,18 @@ int ShowSpeakText(const QString &ACaption, const QString &AText, bool ASapiSpeec
 {
     if (AText.isEmpty())
         return 0;
-    QPointer<QWidget> Before = QApplication::activeWindow();
-    int Result = 0;
-    try {
-        TSpeakTextDlg Dlg(nullptr, ACaption, AText, ASapiSpeechEnabled, ASoundsEnabled, ASpeakTextString,
-                          ASpeakTextButtons, AAutoCloseFormByEndStream);
-        if (HelpSystem)
-            HelpSystem->SetHelpId(AHelpId);
-        if (OnSpeakTextDlgShown)
-            QTimer::singleShot(0, &Dlg, [&Dlg] { OnSpeakTextDlgShown(&Dlg); });
-        Result = Dlg.exec();
-    } catch (...) {
-        LogAdd(QStringLiteral("Fehler bei SpeakTextDlg!"));
-        if (TLog *L = ProcessLog())
-            L->SaveFile();
-        Result = 0;
-    }
-    // Without a window manager nothing becomes active when a modal window
-    // closes: keys would go nowhere and the screen reader would fall silent.
-    if (Before)
-        Before->activateWindow();
-    return Result;
+    return ShowModal(
+        [&] {
+            auto *Dlg = new TSpeakTextDlg(nullptr, ACaption, AText, ASapiSpeechEnabled, ASoundsEnabled,
+                                          ASpeakTextString, ASpeakTextButtons, AAutoCloseFormByEndStream);
+            if (HelpSystem)
+                HelpSystem->SetHelpId(AHelpId);
+            return Dlg;
+        },
+        OnSpeakTextDlgShown ? [](QDialog *D) {
+                         if (OnSpeakTextDlgShown)
+                             OnSpeakTextDlgShown(static_cast<TSpeakTextDlg *>(D));
+                     }
+                            : std::function<void(QDialog *)>(),
+        nullptr, [](const QString &) { return QStringLiteral("Fehler bei SpeakTextDlg!"); });
 }

@@ -3,6 +3,7 @@
 #include "app/SettingsC.h"
 #include "common/AccessibilityC.h"
 #include "common/DisplayHelperC.h"
+#include "common/ModalC.h"
 #include "common/LabeledEditC.h"
 #include "help/HelpSystemC.h"
 #include "log/LogC.h"
@@ -241,20 +242,9 @@ void TBrailleCharsDlg::reject()
 
 int ShowBrailleCharsDlg(TBrailleCharsDlgTyp AModus)
 {
-    QPointer<QWidget> Before = QApplication::activeWindow();
-    int Result = 0;
-    try {
-        TBrailleCharsDlg Dlg(nullptr, AModus);
-        Result = Dlg.exec();
-    } catch (...) {
-        LogAdd(AModus == bcdChars ? QStringLiteral("Fehler bei BrailleCharsDlg (Chars)!")
-                                  : QStringLiteral("Fehler bei BrailleCharsDlg (Size)!"));
-        if (TLog *L = ProcessLog())
-            L->SaveFile();
-        Result = 0;
-    }
-    // Without a window manager nothing becomes active when a modal window closes.
-    if (Before)
-        Before->activateWindow();
-    return Result;
+    return ShowModal([AModus] { return new TBrailleCharsDlg(nullptr, AModus); }, nullptr, nullptr,
+                     [AModus](const QString &) {
+                         return AModus == bcdChars ? QStringLiteral("Fehler bei BrailleCharsDlg (Chars)!")
+                                                   : QStringLiteral("Fehler bei BrailleCharsDlg (Size)!");
+                     });
 }

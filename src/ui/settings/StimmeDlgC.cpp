@@ -3,6 +3,7 @@
 #include "app/SettingsC.h"
 #include "common/AccessibilityC.h"
 #include "common/DisplayHelperC.h"
+#include "common/ModalC.h"
 #include "common/LabeledEditC.h"
 #include "help/HelpSystemC.h"
 #include "log/LogC.h"
@@ -494,22 +495,11 @@ void TStimmeDlg::done(int Result)
 
 int ShowStimmeDlg(QWidget *AOwner)
 {
-    QPointer<QWidget> Before = QApplication::activeWindow();
-    int Result = 0;
-    try {
-        TStimmeDlg Dlg(AOwner);
-        if (OnStimmeDlgShown)
-            QTimer::singleShot(0, &Dlg, [&Dlg] { OnStimmeDlgShown(&Dlg); });
-        Result = Dlg.exec();
-    } catch (...) {
-        LogAdd(QStringLiteral("Fehler bei StimmeDlg!"));
-        if (TLog *L = ProcessLog())
-            L->SaveFile();
-        Result = 0;
-    }
-    // Without a window manager nothing becomes active when a modal window
-    // closes.
-    if (Before)
-        Before->activateWindow();
-    return Result;
+    return ShowModal([AOwner] { return new TStimmeDlg(AOwner); },
+                     OnStimmeDlgShown ? [](QDialog *D) {
+                         if (OnStimmeDlgShown)
+                             OnStimmeDlgShown(static_cast<TStimmeDlg *>(D));
+                     }
+                                      : std::function<void(QDialog *)>(),
+                     nullptr, [](const QString &) { return QStringLiteral("Fehler bei StimmeDlg!"); });
 }
