@@ -14,8 +14,10 @@
 // A private PulseAudio with a null sink for tests that play sound: started
 // before Qt looks for audio devices, stopped when the test ends. Returns
 // Run's result (the server address as PULSE_SERVER gives it), or 1 when the
-// server did not start.
-inline int RunWithPrivatePulse(int argc, char *argv[], const std::function<int(const QString &Server)> &Run)
+// server did not start. TApplication is the kind of application the test
+// needs (QApplication for windows).
+template <class TApplication = QCoreApplication>
+int RunWithPrivatePulse(int argc, char *argv[], const std::function<int(const QString &Server)> &Run)
 {
     QTemporaryDir Dir;
     const QString Socket = Dir.path() + QStringLiteral("/native");
@@ -38,7 +40,7 @@ inline int RunWithPrivatePulse(int argc, char *argv[], const std::function<int(c
     qputenv("PULSE_SERVER", Server.toLocal8Bit());
     int Result;
     {
-        QCoreApplication App(argc, argv);
+        TApplication App(argc, argv);
         Result = Run(Server);
     }
     Pulse.terminate();
@@ -57,7 +59,7 @@ inline double AudibleSeconds(const QString &Server, const std::function<void()> 
     Env.insert(QStringLiteral("PULSE_SERVER"), Server);
     Rec.setProcessEnvironment(Env);
     Rec.start(QStringLiteral("parec"), {"-d", "nullsink.monitor", "--raw", "--format=s16le", "--rate=48000",
-                                         "--channels=1", "--latency-msec=10"});
+                                        "--channels=1", "--latency-msec=10"});
     if (!Rec.waitForStarted(5000))
         return -1;
     // The monitor delivers its first data a moment after recording starts.

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "../common/Pulse.h"
+#include "../common/SpeechDispatcherServer.h"
 
 // The speech service as the desktop runs it: a private speech-dispatcher
 // with its eSpeak NG module, playing into a private sound server.
@@ -16,12 +17,15 @@ class tst_SpeechDispatcher : public QObject
     Q_OBJECT
 
 public:
-    explicit tst_SpeechDispatcher(QString AServer) : FServer(std::move(AServer)) {}
+    explicit tst_SpeechDispatcher(QString AServer)
+        : FServer(std::move(AServer))
+    {
+    }
 
 private:
     QString FServer;
     QTemporaryDir FDir;
-    QProcess FDaemon;
+    TSpeechDispatcherServer FDaemon;
 
     QString Path(const QString &Name) const { return FDir.filePath(Name); }
 
@@ -29,41 +33,10 @@ private slots:
     void initTestCase()
     {
         QVERIFY(FDir.isValid());
-        QDir(FDir.path()).mkpath(QStringLiteral("conf/modules"));
-        QDir(FDir.path()).mkpath(QStringLiteral("logs"));
-        QFile::copy(QStringLiteral("/etc/speech-dispatcher/modules/espeak-ng.conf"), Path(QStringLiteral("conf/modules/espeak-ng.conf")));
-        QFile Conf(Path(QStringLiteral("conf/speechd.conf")));
-        QVERIFY(Conf.open(QIODevice::WriteOnly));
-        Conf.write(QStringLiteral("AudioOutputMethod \"pulse\"\n"
-                                  "AudioPulseServer \"%1\"\n"
-                                  "AddModule \"espeak-ng\" \"sd_espeak-ng\" \"espeak-ng.conf\"\n"
-                                  "DefaultModule espeak-ng\n"
-                                  "DefaultLanguage \"de\"\n"
-                                  "DisableAutoSpawn\n")
-                       .arg(FServer)
-                       .toUtf8());
-        Conf.close();
-        const QString Socket = Path(QStringLiteral("speechd.sock"));
-        FDaemon.setProgram(QStringLiteral("speech-dispatcher"));
-        FDaemon.setArguments({QStringLiteral("-s"), QStringLiteral("-C"), Path(QStringLiteral("conf")),
-                              QStringLiteral("-c"), QStringLiteral("unix_socket"), QStringLiteral("-S"), Socket,
-                              QStringLiteral("-t"), QStringLiteral("0"), QStringLiteral("-L"), Path(QStringLiteral("logs")),
-                              QStringLiteral("-P"), Path(QStringLiteral("speechd.pid"))});
-        // Its chatter goes to a file next to its logs.
-        FDaemon.setStandardOutputFile(Path(QStringLiteral("logs/daemon.out")));
-        FDaemon.setStandardErrorFile(Path(QStringLiteral("logs/daemon.out")), QIODevice::Append);
-        FDaemon.start();
-        QVERIFY(FDaemon.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(Socket), 10000);
-        qputenv("SPEECHD_ADDRESS", ("unix_socket:" + Socket).toLocal8Bit());
+        QVERIFY(FDaemon.Start(FDir.path(), FServer));
     }
 
-    void cleanupTestCase()
-    {
-        FDaemon.terminate();
-        if (!FDaemon.waitForFinished(5000))
-            FDaemon.kill();
-    }
+    void cleanupTestCase() { FDaemon.Stop(); }
 
     void germanVoices()
     {
@@ -85,8 +58,8 @@ private slots:
         TSpeechDispatcher S;
         int Ended = 0;
         S.OnEndStream = [&Ended] { ++Ended; };
-        const double Audible =
-            AudibleSeconds(FServer, [&] { QVERIFY(S.Speak(QStringLiteral("Hallo, das ist ein Satz zum Testen."))); }, 5);
+        const double Audible = AudibleSeconds(
+            FServer, [&] { QVERIFY(S.Speak(QStringLiteral("Hallo, das ist ein Satz zum Testen."))); }, 5);
         QVERIFY2(Audible > 1.0, qPrintable(QString::number(Audible)));
         QTRY_COMPARE_WITH_TIMEOUT(Ended, 1, 3000);
         QVERIFY(!S.Speak(QStringLiteral("   ")));
@@ -100,7 +73,8 @@ private slots:
         const double Audible = AudibleSeconds(
             FServer,
             [&] {
-                QVERIFY(S.Speak(QStringLiteral("Dieser lange Satz wird nach kurzer Zeit abgebrochen und nie zu Ende gesprochen.")));
+                QVERIFY(S.Speak(
+                    QStringLiteral("Dieser lange Satz wird nach kurzer Zeit abgebrochen und nie zu Ende gesprochen.")));
                 QTest::qWait(700);
                 S.Stop();
             },
@@ -126,7 +100,8 @@ private slots:
         QCOMPARE(S.Rate(), 3);
         int Ended = 0;
         S.SetOnEndStream([&Ended] { ++Ended; });
-        const double Audible = AudibleSeconds(FServer, [&] { S.Speak(QStringLiteral("Guten Morgen"), true); }, 3);
+        const double Audible = AudibleSeconds(
+            FServer, [&] { S.Speak(QStringLiteral("Guten Morgen"), true); }, 3);
         QVERIFY2(Audible > 0.3, qPrintable(QString::number(Audible)));
         QTRY_COMPARE_WITH_TIMEOUT(Ended, 1, 3000);
     }
@@ -149,12 +124,15 @@ private slots:
         QCOMPARE(Tolk.DetectScreenReader(), QStringLiteral("Orca"));
         QVERIFY(Tolk.HasSpeech());
 
-        const double Whole = AudibleSeconds(FServer, [&] { QVERIFY(Tolk.Output(QStringLiteral("Das ist ein Satz für Orca."), true)); }, 4);
+        const double Whole = AudibleSeconds(
+            FServer, [&] { QVERIFY(Tolk.Output(QStringLiteral("Das ist ein Satz für Orca."), true)); }, 4);
         QVERIFY2(Whole > 0.8, qPrintable(QString::number(Whole)));
         const double Cut = AudibleSeconds(
             FServer,
             [&] {
-                QVERIFY(Tolk.Speak(QStringLiteral("Dieser lange Satz wird nach kurzer Zeit abgebrochen und nie zu Ende gesprochen."), true));
+                QVERIFY(Tolk.Speak(
+                    QStringLiteral("Dieser lange Satz wird nach kurzer Zeit abgebrochen und nie zu Ende gesprochen."),
+                    true));
                 QTest::qWait(700);
                 QVERIFY(Tolk.Silence());
             },

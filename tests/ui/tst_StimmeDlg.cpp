@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include "../common/Pulse.h"
+#include "../common/SpeechDispatcherServer.h"
 
 // The voice dialog over the real engines: eSpeak NG embedded and a private
 // speech-dispatcher with its full voice set, both playing into a private
@@ -36,7 +37,7 @@ public:
 private:
     QString FServer;
     QTemporaryDir FDir;
-    QProcess FDaemon;
+    TSpeechDispatcherServer FDaemon;
     std::unique_ptr<TSpeech> FSpeech;
     THelpSystem FHelp;
     QString FEspeakVoice;
@@ -91,33 +92,7 @@ private slots:
         QVERIFY(QDir().mkpath(ProfilePath));
         HelpSystem = &FHelp;
 
-        QDir(FDir.path()).mkpath(QStringLiteral("conf/modules"));
-        QDir(FDir.path()).mkpath(QStringLiteral("logs"));
-        QFile::copy(QStringLiteral("/etc/speech-dispatcher/modules/espeak-ng.conf"),
-                    Path(QStringLiteral("conf/modules/espeak-ng.conf")));
-        QFile Conf(Path(QStringLiteral("conf/speechd.conf")));
-        QVERIFY(Conf.open(QIODevice::WriteOnly));
-        Conf.write(QStringLiteral("AudioOutputMethod \"pulse\"\n"
-                                  "AudioPulseServer \"%1\"\n"
-                                  "AddModule \"espeak-ng\" \"sd_espeak-ng\" \"espeak-ng.conf\"\n"
-                                  "DefaultModule espeak-ng\n"
-                                  "DefaultLanguage \"de\"\n"
-                                  "DisableAutoSpawn\n")
-                       .arg(FServer)
-                       .toUtf8());
-        Conf.close();
-        const QString Socket = Path(QStringLiteral("speechd.sock"));
-        FDaemon.setProgram(QStringLiteral("speech-dispatcher"));
-        FDaemon.setArguments({QStringLiteral("-s"), QStringLiteral("-C"), Path(QStringLiteral("conf")),
-                              QStringLiteral("-c"), QStringLiteral("unix_socket"), QStringLiteral("-S"), Socket,
-                              QStringLiteral("-t"), QStringLiteral("0"), QStringLiteral("-L"),
-                              Path(QStringLiteral("logs")), QStringLiteral("-P"), Path(QStringLiteral("speechd.pid"))});
-        FDaemon.setStandardOutputFile(Path(QStringLiteral("logs/daemon.out")));
-        FDaemon.setStandardErrorFile(Path(QStringLiteral("logs/daemon.out")), QIODevice::Append);
-        FDaemon.start();
-        QVERIFY(FDaemon.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(Socket), 10000);
-        qputenv("SPEECHD_ADDRESS", ("unix_socket:" + Socket).toLocal8Bit());
+        QVERIFY(FDaemon.Start(FDir.path(), FServer));
 
         // The program's speech; its service voices are not fetched yet.
         FSpeech = std::make_unique<TSpeech>(true);
@@ -131,9 +106,7 @@ private slots:
         Speech = nullptr;
         FSpeech.reset();
         HelpSystem = nullptr;
-        FDaemon.terminate();
-        if (!FDaemon.waitForFinished(5000))
-            FDaemon.kill();
+        FDaemon.Stop();
     }
 
     void cleanup()
@@ -458,37 +431,10 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    // The private sound server as RunWithPrivatePulse starts it, around a
-    // widget application instead of a core one.
-    QTemporaryDir Dir;
-    const QString Socket = Dir.path() + QStringLiteral("/native");
-    QProcess Pulse;
-    QProcessEnvironment Env = QProcessEnvironment::systemEnvironment();
-    Env.insert(QStringLiteral("XDG_RUNTIME_DIR"), Dir.path());
-    Env.insert(QStringLiteral("HOME"), Dir.path());
-    Pulse.setProcessEnvironment(Env);
-    Pulse.start(QStringLiteral("pulseaudio"),
-                {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes",
-                 "--load=module-null-sink sink_name=nullsink rate=48000 channels=2",
-                 "--load=module-native-protocol-unix auth-anonymous=1 socket=" + Socket});
-    for (int I = 0; I < 100 && !QFileInfo::exists(Socket); ++I)
-        QThread::msleep(50);
-    if (!QFileInfo::exists(Socket)) {
-        std::fprintf(stderr, "pulseaudio did not start\n");
-        return 1;
-    }
-    const QString Server = QStringLiteral("unix:") + Socket;
-    qputenv("PULSE_SERVER", Server.toLocal8Bit());
-    int Result;
-    {
-        QApplication App(argc, argv);
+    return RunWithPrivatePulse<QApplication>(argc, argv, [&](const QString &Server) {
         tst_StimmeDlg Test(Server);
-        Result = QTest::qExec(&Test, argc, argv);
-    }
-    Pulse.terminate();
-    if (!Pulse.waitForFinished(5000))
-        Pulse.kill();
-    return Result;
+        return QTest::qExec(&Test, argc, argv);
+    });
 }
 
 #include "tst_StimmeDlg.moc"
