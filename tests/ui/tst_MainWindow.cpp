@@ -11,6 +11,8 @@
 #include "main/HauptC.h"
 #include "main/ProgramStartC.h"
 #include "main/SplashScreenC.h"
+#include "pad/BraillePadDlgC.h"
+#include "settings/BackFontDlgC.h"
 #include "run/SpeakTextDlgC.h"
 
 #include <QAction>
@@ -336,6 +338,34 @@ private slots:
         InstallHelpOpener(nullptr);
         QCOMPARE(Opened, (QStringList{"FensterHauptfenster.html", "FensterLektionAbgeschlossen.html",
                                       "FensterHauptfenster.html"}));
+    }
+
+    void windowsOpenFromTheMainWindow()
+    {
+        Start();
+        bool PadShown = false;
+        OnBraillePadDlgShown = [&](TBraillePadDlg *D) {
+            PadShown = true;
+            D->done(2);
+        };
+        W->BtnBraillePad->click();
+        OnBraillePadDlgShown = nullptr;
+        QVERIFY(PadShown);
+
+        // The font dialog with its own help page while it is open.
+        int HelpWhileOpen = -1;
+        QString Title;
+        QTimer::singleShot(100, [&] {
+            if (auto *D = qobject_cast<TBackFontDlg *>(QApplication::activeModalWidget())) {
+                HelpWhileOpen = HelpSystem->HelpId();
+                Title = D->windowTitle();
+                D->done(2);
+            }
+        });
+        W->MM_A_BackFont->trigger();
+        QCOMPARE(Title, QStringLiteral("Schrifteinstellungen"));
+        QCOMPARE(HelpWhileOpen, 18);
+        QCOMPARE(HelpSystem->HelpId(), 3);
     }
 
     void closingWhileLoading_endsWithinTheBound()

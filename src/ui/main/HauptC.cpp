@@ -4,6 +4,7 @@
 #include "braille/BrlUniCharC.h"
 #include "common/AccessibilityC.h"
 #include "common/DisplayHelperC.h"
+#include "common/ModalC.h"
 #include "common/PlainTextMemoC.h"
 #include "common/StartupMarksC.h"
 #include "content/GlobalsC.h"
@@ -18,6 +19,10 @@
 #include "help/HelpUiC.h"
 #include "log/LogC.h"
 #include "main/SplashScreenC.h"
+#include "pad/BraillePadDlgC.h"
+#include "settings/BackFontDlgC.h"
+#include "settings/BrailleCharsDlgC.h"
+#include "settings/StimmeDlgC.h"
 #include "run/ParagraphKeysC.h"
 #include "sound/AudioPlayerC.h"
 #include "sound/SoundcardsC.h"
@@ -152,6 +157,7 @@ void TForm1_TW::CreateControls()
     BtnBeenden->setProperty("Tag", 4);
     for (QPushButton *B : {BtnEinzellektion, BtnSammellektion, BtnLernmaterial, BtnBeenden})
         connect(B, &QPushButton::clicked, this, [this, B] { BtnClicks(B->property("Tag").toInt()); });
+    connect(BtnBraillePad, &QPushButton::clicked, this, [] { ShowBraillePadDlg(); });
     setTabOrder(Re1, BtnEinzellektion);
     setTabOrder(BtnEinzellektion, BtnSammellektion);
     setTabOrder(BtnSammellektion, BtnLernmaterial);
@@ -195,11 +201,13 @@ void TForm1_TW::CreateMenus()
     MM_AK_Lernmaterial->addAction(MM_AK_LM_Liste);
     MM_AK_BraillePad = NewAction(this, QStringLiteral("Braille&Pad starten..."), 0, QKeySequence(Qt::CTRL | Qt::Key_P));
     Aktionen->addAction(MM_AK_BraillePad);
+    connect(MM_AK_BraillePad, &QAction::triggered, this, [] { ShowBraillePadDlg(); });
     for (QMenu *M : {MM_AK_Einzellektion, MM_AK_Sammellektion, MM_AK_Lernmaterial})
         M->setDefaultAction(M->actions().first());
 
     QMenu *Ansicht = Bar->addMenu(QStringLiteral("&Ansicht"));
     MM_A_BackFont = Ansicht->addAction(QStringLiteral("&Schrifteinstellungen..."));
+    connect(MM_A_BackFont, &QAction::triggered, this, [this] { MM_A_BackFontClick(); });
 
     QMenu *Einstellungen = Bar->addMenu(QStringLiteral("&Einstellungen"));
     MM_E_BrailleChars = NewAction(this, QStringLiteral("Braille&zeilenbreite = %d..."), 5);
@@ -861,11 +869,41 @@ void TForm1_TW::MM_E_Clicks(int Tag)
         }
         activateWindow();
         break;
+    case 5:
+        ShowBrailleCharsDlg(bcdChars);
+        break;
+    case 9:
+        if (ShowBrailleCharsDlg(bcdSize) == 1)
+            Re1->setFont(PaneFont());
+        break;
+    case 7:
+        ShowStimmeDlg(this);
+        break;
     default:
-        // The dialogs behind the other entries come with their windows.
         break;
     }
     MM_EinstellungenClick();
+}
+
+void TForm1_TW::MM_A_BackFontClick()
+{
+    // The font dialog's page while it is open, whatever happens in it.
+    const int HelpIdBefore = FHelpSystem ? FHelpSystem->HelpId() : 3;
+    if (FHelpSystem)
+        FHelpSystem->SetHelpId(18);
+    ShowModal([this] { return new TBackFontDlg(this, AktBackColor, AktFont, FSpeech ? &FSpeech->Tolk() : nullptr); },
+              nullptr,
+              [this](QDialog *D, int Result) {
+                  if (Result != 1)
+                      return;
+                  auto *Dlg = static_cast<TBackFontDlg *>(D);
+                  AktBackColor = Dlg->GetNewBackColor();
+                  AktFont = Dlg->GetNewFont();
+                  ApplyDisplaySettings();
+              },
+              [](const QString &) { return QStringLiteral("Fehler bei BackFontDlg!"); });
+    if (FHelpSystem)
+        FHelpSystem->SetHelpId(HelpIdBefore);
 }
 
 void TForm1_TW::MM_HilfeClick()

@@ -124,6 +124,7 @@ private:
     void BtnClicks(int Tag);
     void MM_E_Clicks(int Tag);
     void MM_EinstellungenClick();
+    void MM_A_BackFontClick();
     void MM_HilfeClick();
     void MM_H_HilfeSystemClicks(int Tag);
     void MM_H_InfoClick();
