@@ -40,7 +40,7 @@ QString FileNamePart(const QString &Path)
 } // namespace
 
 TBraillePadDlg::TBraillePadDlg(QWidget *AOwner)
-    : QDialog(AOwner)
+    : TProgramDialog(AOwner, 5)
 {
     MainMenu = new QMenuBar(this);
     MM_Aktionen = MainMenu->addMenu(QStringLiteral("A&ktionen"));
@@ -98,10 +98,6 @@ TBraillePadDlg::TBraillePadDlg(QWidget *AOwner)
     });
 
     // Creation.
-    if (HelpSystem) {
-        FHelpId = HelpSystem->HelpId();
-        HelpSystem->SetHelpId(5);
-    }
     SetPadFilename(QString());
     Btn1Load->setText(QStringLiteral("&Laden"));
     Btn1Load->setToolTip(QStringLiteral("Einen Brailletext laden"));
@@ -120,8 +116,6 @@ TBraillePadDlg::TBraillePadDlg(QWidget *AOwner)
 TBraillePadDlg::~TBraillePadDlg()
 {
     FBrlKeyBrd.reset();
-    if (HelpSystem && FHelpId >= 0)
-        HelpSystem->SetHelpId(FHelpId);
 }
 
 void TBraillePadDlg::SetModified(bool Modified)
@@ -275,12 +269,8 @@ void TBraillePadDlg::NewText()
     SetPadFilename(QString());
 }
 
-void TBraillePadDlg::showEvent(QShowEvent *E)
+void TBraillePadDlg::FormShow()
 {
-    QDialog::showEvent(E);
-    if (FShown)
-        return;
-    FShown = true;
     ApplyDisplaySettings(this);
     FillWorkArea(this);
     LayoutControls();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "common/ProgramDialogC.h"
 #include <functional>
 #include <memory>
 
@@ -15,7 +15,7 @@ class TPlainTextMemo;
 // A small editor in which the learner writes braille, with the six-key
 // braille keyboard or with ordinary letters turned into cells, and keeps the
 // texts in the texts folder of the current learning material.
-class TBraillePadDlg : public QDialog
+class TBraillePadDlg : public TProgramDialog
 {
     Q_OBJECT
 
@@ -53,7 +53,7 @@ public:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent *E) override;
+    void FormShow() override;
     void resizeEvent(QResizeEvent *E) override;
     void changeEvent(QEvent *E) override;
     void keyPressEvent(QKeyEvent *E) override;
@@ -78,10 +78,8 @@ private:
     void ComeBack();
 
     QString FFilename;
-    int FHelpId = -1;
     std::unique_ptr<TBrlKeyBrd> FBrlKeyBrd;
     std::unique_ptr<TPlainTextMemo> FMemo;
-    bool FShown = false;
     bool FMenuOpen = false;
     bool FClosing = false;
 };

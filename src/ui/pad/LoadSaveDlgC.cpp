@@ -37,7 +37,7 @@ QString FileNamePart(const QString &Path)
 } // namespace
 
 TLoadSaveDlg::TLoadSaveDlg(QWidget *AOwner, bool AIsLoad, const QString &AFilename)
-    : QDialog(AOwner)
+    : TProgramDialog(AOwner, AIsLoad ? 9 : 10)
     , FIsLoad(AIsLoad)
     , FOldFilename(FileNamePart(AFilename))
 {
@@ -58,10 +58,6 @@ TLoadSaveDlg::TLoadSaveDlg(QWidget *AOwner, bool AIsLoad, const QString &AFilena
     setTabOrder(Btn1Write, Btn2OK);
     setTabOrder(Btn2OK, Btn3Cancel);
 
-    if (HelpSystem) {
-        FHelpId = HelpSystem->HelpId();
-        HelpSystem->SetHelpId(FIsLoad ? 9 : 10);
-    }
     setWindowTitle(FIsLoad ? QStringLiteral("Brailletext laden") : QStringLiteral("Brailletext speichern unter"));
     Btn1Write->setText(QStringLiteral("Auch &schreiben"));
     Btn1Write->setToolTip(QStringLiteral("Text kann bearbeitet werden"));
@@ -92,27 +88,15 @@ TLoadSaveDlg::TLoadSaveDlg(QWidget *AOwner, bool AIsLoad, const QString &AFilena
     SpeakLabelOnEnter(LvFiles, QStringLiteral("Dateiliste"));
 
     SetFilename(AFilename);
-    try {
-        if (!QDir().mkpath(TextePath)) {
-            const QString Error =
-                QStringLiteral("Der Texte-Ordner \"%1\" konnte nicht angelegt werden!").arg(TextePath);
-            LogAdd(Error);
-            throw std::runtime_error(Error.toStdString());
-        }
-        FillList();
-    } catch (...) {
-        // The destructor does not run for a half-made dialog.
-        if (HelpSystem && FHelpId >= 0)
-            HelpSystem->SetHelpId(FHelpId);
-        throw;
+    if (!QDir().mkpath(TextePath)) {
+        const QString Error = QStringLiteral("Der Texte-Ordner \"%1\" konnte nicht angelegt werden!").arg(TextePath);
+        LogAdd(Error);
+        throw std::runtime_error(Error.toStdString());
     }
+    FillList();
 }
 
-TLoadSaveDlg::~TLoadSaveDlg()
-{
-    if (HelpSystem && FHelpId >= 0)
-        HelpSystem->SetHelpId(FHelpId);
-}
+TLoadSaveDlg::~TLoadSaveDlg() = default;
 
 void TLoadSaveDlg::FillList()
 {
@@ -210,12 +194,8 @@ void TLoadSaveDlg::UpdateButtons()
     Btn2OK->setEnabled(Btn1Write->isEnabled() || (!FIsLoad && !GetFilename().isEmpty()));
 }
 
-void TLoadSaveDlg::showEvent(QShowEvent *E)
+void TLoadSaveDlg::FormShow()
 {
-    QDialog::showEvent(E);
-    if (FShown)
-        return;
-    FShown = true;
     ApplyDisplaySettings(this);
     FillWorkArea(this);
     LayoutControls();

@@ -2,7 +2,7 @@
 
 #include "content/FilesHelperC.h"
 
-#include <QDialog>
+#include "common/ProgramDialogC.h"
 #include <functional>
 
 class QListWidget;
@@ -12,7 +12,7 @@ class TLabeledEdit;
 // The BraillePad's file dialog: lists the texts of the current learning
 // material and gives back the file to load (for reading only or for editing)
 // or the name to save under.
-class TLoadSaveDlg : public QDialog
+class TLoadSaveDlg : public TProgramDialog
 {
     Q_OBJECT
 
@@ -43,7 +43,7 @@ public:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent *E) override;
+    void FormShow() override;
     void resizeEvent(QResizeEvent *E) override;
     bool eventFilter(QObject *Watched, QEvent *E) override;
 
@@ -54,10 +54,8 @@ private:
     void LayoutControls();
 
     TFileInfoDynArray FFiles;
-    int FHelpId = -1;
     bool FIsLoad;
     QString FOldFilename;
-    bool FShown = false;
 };
 
 // Shows the file dialog modally. Cancel (2) empties FileName; any other

@@ -46,7 +46,7 @@ QString TSpeakTextDlg::SpokenForm(const QString &Text)
 TSpeakTextDlg::TSpeakTextDlg(QWidget *AOwner, const QString &ACaption, const QString &AText, bool ASapiSpeechEnabled,
                              bool ASoundsEnabled, const QString &ASpeakTextString, TSpeakTextButtons ASpeakTextButtons,
                              bool AAutoCloseFormByEndStream)
-    : QDialog(AOwner)
+    : TProgramDialog(AOwner, -1)
     , FAutoCloseFormByEndStream(AAutoCloseFormByEndStream)
     , FSpeakTextButtons(ASpeakTextButtons)
 {
@@ -109,8 +109,6 @@ TSpeakTextDlg::TSpeakTextDlg(QWidget *AOwner, const QString &ACaption, const QSt
     connect(Btn2, &QPushButton::clicked, this, [this] { done(Btn2->property("ModalResult").toInt()); });
 
     // Creation handler.
-    if (HelpSystem)
-        FHelpId = HelpSystem->HelpId();
     CbShowEinleitung->setChecked(ShowEinleitung);
     SetButtons();
     if (Speech) {
@@ -127,8 +125,6 @@ TSpeakTextDlg::~TSpeakTextDlg()
 {
     if (Speech)
         Speech->SetOnEndStream(OldSpeechEndStream);
-    if (HelpSystem && FHelpId >= 0)
-        HelpSystem->SetHelpId(FHelpId);
 }
 
 void TSpeakTextDlg::SetSapiSpeechEnabled(bool V)
@@ -176,15 +172,6 @@ void TSpeakTextDlg::SetButtons()
     }
     CbShowEinleitung->setEnabled(FSpeakTextButtons == stbHelp);
     CbShowEinleitung->setVisible(FSpeakTextButtons == stbHelp);
-}
-
-void TSpeakTextDlg::showEvent(QShowEvent *E)
-{
-    QDialog::showEvent(E);
-    if (!FShown) {
-        FShown = true;
-        FormShow();
-    }
 }
 
 void TSpeakTextDlg::FormShow()

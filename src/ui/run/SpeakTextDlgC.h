@@ -2,7 +2,7 @@
 
 #include "run/SpeakTextLinesC.h"
 
-#include <QDialog>
+#include "common/ProgramDialogC.h"
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -19,7 +19,7 @@ enum TSpeakTextButtons { stbOK, stbYesNo, stbRepeatNext, stbHelp };
 // A message that is shown, spoken as a whole when it opens and line by line
 // as the caret moves, and answered by one or two buttons. Braille in the
 // text appears as braille cells, speech gets a pronounceable form.
-class TSpeakTextDlg : public QDialog
+class TSpeakTextDlg : public TProgramDialog
 {
     Q_OBJECT
 
@@ -59,13 +59,12 @@ public:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent *E) override;
+    void FormShow() override;
     void resizeEvent(QResizeEvent *E) override;
     void changeEvent(QEvent *E) override;
     bool eventFilter(QObject *Watched, QEvent *E) override;
 
 private:
-    void FormShow();
     void LayoutControls();
     void SetButtons();
     void ClickButton(QPushButton *B);
@@ -81,7 +80,6 @@ private:
     QTimer TimerSpeech;
     QTimer TimerTolkStop;
     bool FBreakKeyPressed = false;
-    int FHelpId = -1;
     bool FAutoCloseFormByEndStream = false;
     bool FSapiSpeechEnabled = false;
     bool FSoundsEnabled = false;
@@ -92,7 +90,6 @@ private:
     bool FSpeakTextLinesEnabled = false;
     TSpeakTextButtons FSpeakTextButtons;
     std::function<void()> OldSpeechEndStream;
-    bool FShown = false;
 };
 
 // Shows a message modally and returns the button's result: 1 OK, 6 yes,

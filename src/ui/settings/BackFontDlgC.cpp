@@ -29,15 +29,11 @@ QString Unmarked(const QString &S)
 } // namespace
 
 TBackFontDlg::TBackFontDlg(QWidget *AOwner, unsigned AAktBackColor, const TAktFont &AAktFont, TTolkSRD *ATolk)
-    : QDialog(AOwner)
+    : TProgramDialog(AOwner, 18)
     , FAktBackColor(AAktBackColor)
     , FAktFont(AAktFont)
     , FTolk(ATolk)
 {
-    if (HelpSystem) {
-        FHelpId = HelpSystem->HelpId();
-        HelpSystem->SetHelpId(18);
-    }
     LvFonts = new QListWidget(this);
     LvFonts->setSelectionMode(QAbstractItemView::SingleSelection);
     LvFonts->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -85,11 +81,7 @@ TBackFontDlg::TBackFontDlg(QWidget *AOwner, unsigned AAktBackColor, const TAktFo
     connect(Btn2Cancel, &QPushButton::clicked, this, [this] { done(2); });
 }
 
-TBackFontDlg::~TBackFontDlg()
-{
-    if (HelpSystem && FHelpId >= 0)
-        HelpSystem->SetHelpId(FHelpId);
-}
+TBackFontDlg::~TBackFontDlg() = default;
 
 void TBackFontDlg::FormCreate()
 {
@@ -121,15 +113,6 @@ void TBackFontDlg::FormCreate()
         LvFonts->scrollToItem(LvFonts->currentItem());
     }
     FMaxLvFontsWidth = TextWidthForFont(ToQFont(FAktFont), Longest + QStringLiteral("MM"));
-}
-
-void TBackFontDlg::showEvent(QShowEvent *E)
-{
-    QDialog::showEvent(E);
-    if (!FShown) {
-        FShown = true;
-        FormShow();
-    }
 }
 
 void TBackFontDlg::FormShow()
@@ -221,7 +204,7 @@ void TBackFontDlg::UpdatePreview()
     P.setColor(QPalette::Base, ToQColor(GetNewBackColor()));
     EditTest->setPalette(P);
     // The preview grows with its font, into the room left below it.
-    if (FShown)
+    if (IsShown())
         EditTest->resize(EditTest->width(), ControlHeightForFont(Font, EditTest));
 }
 

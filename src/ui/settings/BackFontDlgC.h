@@ -3,7 +3,7 @@
 #include "app/ColorsC.h"
 #include "app/SettingsC.h"
 
-#include <QDialog>
+#include "common/ProgramDialogC.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,7 +18,7 @@ class TSpinButtons;
 // colour and background colour, with a preview. Colours are chosen by name
 // from the fixed list, so that a blind learner can pick them by ear. The
 // caller takes the result from GetNewFont and GetNewBackColor after OK.
-class TBackFontDlg : public QDialog
+class TBackFontDlg : public TProgramDialog
 {
     Q_OBJECT
 
@@ -50,12 +50,11 @@ public:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent *E) override;
+    void FormShow() override;
     bool eventFilter(QObject *Watched, QEvent *E) override;
 
 private:
     void FormCreate();
-    void FormShow();
     void LayoutControls();
     void UpdatePreview();
     void CheckSize();
@@ -69,6 +68,4 @@ private:
     int FMaxLvFontsWidth = 0;
     int FRand = 10;
     TTolkSRD *FTolk;
-    int FHelpId = -1;
-    bool FShown = false;
 };

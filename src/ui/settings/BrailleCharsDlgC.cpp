@@ -121,13 +121,9 @@ void PrepareNumberEdit(TLabeledEdit *Edit, int MaxDigits)
 }
 
 TBrailleCharsDlg::TBrailleCharsDlg(QWidget *AOwner, TBrailleCharsDlgTyp AModus)
-    : QDialog(AOwner)
+    : TProgramDialog(AOwner, AModus == bcdChars ? 11 : 19)
     , FModus(AModus)
 {
-    if (HelpSystem) {
-        FHelpId = HelpSystem->HelpId();
-        HelpSystem->SetHelpId(FModus == bcdChars ? 11 : 19);
-    }
     const QString Label = FModus == bcdChars
                               ? QStringLiteral("&Breite (%1-%2):").arg(Minimum()).arg(Maximum())
                               : QStringLiteral("%1 + &Größe (%2-%3):").arg(AktFont.Size).arg(Minimum()).arg(Maximum());
@@ -149,11 +145,7 @@ TBrailleCharsDlg::TBrailleCharsDlg(QWidget *AOwner, TBrailleCharsDlgTyp AModus)
     connect(Btn2Abbrechen, &QPushButton::clicked, this, [this] { done(2); });
 }
 
-TBrailleCharsDlg::~TBrailleCharsDlg()
-{
-    if (HelpSystem && FHelpId >= 0)
-        HelpSystem->SetHelpId(FHelpId);
-}
+TBrailleCharsDlg::~TBrailleCharsDlg() = default;
 
 int TBrailleCharsDlg::Minimum() const
 {
@@ -170,15 +162,6 @@ QString TBrailleCharsDlg::SpokenLabel() const
     return FModus == bcdChars
                ? QStringLiteral("Breite (%1 bis %2):").arg(Minimum()).arg(Maximum())
                : QStringLiteral("%1 + Größe (%2 bis %3):").arg(AktFont.Size).arg(Minimum()).arg(Maximum());
-}
-
-void TBrailleCharsDlg::showEvent(QShowEvent *E)
-{
-    QDialog::showEvent(E);
-    if (!FShown) {
-        FShown = true;
-        FormShow();
-    }
 }
 
 void TBrailleCharsDlg::FormShow()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "common/ProgramDialogC.h"
 #include <QSpinBox>
 
 class QLineEdit;
@@ -38,7 +38,7 @@ enum TBrailleCharsDlgTyp { bcdChars, bcdSize };
 // One number for the display: the cells of the braille line (bcdChars) or
 // the points text panes are larger than the main font (bcdSize). OK stores
 // it in BrailleChars or BrailleSize.
-class TBrailleCharsDlg : public QDialog
+class TBrailleCharsDlg : public TProgramDialog
 {
     Q_OBJECT
 
@@ -60,17 +60,14 @@ public:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent *E) override;
+    void FormShow() override;
 
 private:
-    void FormShow();
     void LayoutControls();
     void CheckInput();
     void Btn1WeiterClick();
 
-    int FHelpId = -1;
     TBrailleCharsDlgTyp FModus;
-    bool FShown = false;
 };
 
 // Shows the number dialog of the mode modally; the result: 1 OK, 2 cancelled,

@@ -130,12 +130,8 @@ struct TVoicesWait {
 };
 
 TStimmeDlg::TStimmeDlg(QWidget *AOwner)
-    : QDialog(AOwner)
+    : TProgramDialog(AOwner, 20)
 {
-    if (HelpSystem) {
-        FHelpId = HelpSystem->HelpId();
-        HelpSystem->SetHelpId(20);
-    }
     setWindowTitle(QStringLiteral("Stimme, Lautstärke und Geschwindigkeit wählen"));
 
     Lv1Stimmen = new QListWidget(this);
@@ -259,8 +255,6 @@ TStimmeDlg::~TStimmeDlg()
         O->removeEventFilter(this);
     Timer1Sprechen.stop();
     Speech2.reset();
-    if (HelpSystem && FHelpId >= 0)
-        HelpSystem->SetHelpId(FHelpId);
 }
 
 void TStimmeDlg::FillList()
@@ -300,15 +294,6 @@ void TStimmeDlg::EnableValueControls()
                        static_cast<QWidget *>(Le2Rate), static_cast<QWidget *>(Ud2Rate)})
         W->setEnabled(On);
     Pu1Stimmentest->setEnabled(On);
-}
-
-void TStimmeDlg::showEvent(QShowEvent *E)
-{
-    QDialog::showEvent(E);
-    if (!FShown) {
-        FShown = true;
-        FormShow();
-    }
 }
 
 void TStimmeDlg::FormShow()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QAbstractSlider>
-#include <QDialog>
+#include "common/ProgramDialogC.h"
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -37,7 +37,7 @@ protected:
 // each voice say its own name, every change of a value lets it say it
 // again; "Keine" switches the program's own speech off. OK stores the
 // choice in the settings and hands it to the program's speech.
-class TStimmeDlg : public QDialog
+class TStimmeDlg : public TProgramDialog
 {
     Q_OBJECT
 
@@ -67,13 +67,12 @@ public:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent *E) override;
+    void FormShow() override;
     void resizeEvent(QResizeEvent *E) override;
     bool eventFilter(QObject *Watched, QEvent *E) override;
 
 private:
     void FillList();
-    void FormShow();
     void LayoutControls();
     void EnableValueControls();
     void StimmenTest(bool Forced);
@@ -83,7 +82,6 @@ private:
     void PopupMenu1Popup(QWidget *Control, const QPoint &Pos);
     void ApplyChoice();
 
-    int FHelpId = -1;
     std::unique_ptr<TSpeech> Speech2;
     TSpeechDispatcher *FDispatcher = nullptr; // the service engine inside Speech2
     QStringList StimmenSl;
@@ -91,7 +89,6 @@ private:
     std::shared_ptr<TVoicesWait> FVoicesWait;
     bool FVoicesLoaded = false;
     bool FFilling = false;
-    bool FShown = false;
 };
 
 // Shows the voice dialog modally; 1 OK, 2 cancel, 0 when the window failed.
