@@ -1,5 +1,7 @@
 #include "common/AccessibilityC.h"
 
+#include "common/UpDownC.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -191,11 +193,42 @@ private:
     }
 };
 
+// An up-down as a screen reader knows it: a spin box with a value.
+class TUpDownAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit TUpDownAccessible(TUpDown *U)
+        : QAccessibleWidget(U, QAccessible::SpinBox)
+    {
+    }
+    TUpDown *Ud() const { return static_cast<TUpDown *>(widget()); }
+
+    void *interface_cast(QAccessible::InterfaceType T) override
+    {
+        if (T == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(T);
+    }
+    QString text(QAccessible::Text T) const override
+    {
+        return T == QAccessible::Value ? QString::number(Ud()->value()) : QAccessibleWidget::text(T);
+    }
+    QVariant currentValue() const override { return Ud()->value(); }
+    void setCurrentValue(const QVariant &V) override { Ud()->setValue(V.toInt()); }
+    QVariant maximumValue() const override { return Ud()->maximum(); }
+    QVariant minimumValue() const override { return Ud()->minimum(); }
+    QVariant minimumStepSize() const override { return Ud()->singleStep(); }
+};
+
 QAccessibleInterface *AccessibleFactory(const QString &ClassName, QObject *Object)
 {
-    if (ClassName == QLatin1String("QLineEdit") && Object && Object->isWidgetType())
+    if (!Object || !Object->isWidgetType())
+        return nullptr;
+    if (ClassName == QLatin1String("QLineEdit"))
         if (auto *E = qobject_cast<QLineEdit *>(Object))
             return new TLineEditAccessible(E);
+    if (ClassName == QLatin1String("TUpDown"))
+        return new TUpDownAccessible(static_cast<TUpDown *>(Object));
     return nullptr;
 }
 } // namespace

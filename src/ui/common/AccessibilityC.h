@@ -24,6 +24,7 @@ class QWidget;
 // - line edits get an accessible interface of the program's own (Qt's loops
 //   forever on a word query at the end of the text and makes Orca drop the
 //   last character);
+// - the program's up-downs are spin boxes with a value;
 // Installed once at start (and by widget tests).
 void InstallAccessibilityMends();
 

@@ -2,6 +2,7 @@
 
 #include "common/DisplayHelperC.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -13,6 +14,15 @@ TLabeledEdit::TLabeledEdit(const QString &Caption, QWidget *Parent)
     EditLabel->setBuddy(Edit);
     Edit->setAccessibleName(StripAmpersands(Caption).remove(QLatin1Char(':')).trimmed());
     setFocusProxy(Edit);
+    EditLabel->installEventFilter(this);
+}
+
+bool TLabeledEdit::eventFilter(QObject *Watched, QEvent *E)
+{
+    // A disabled field takes no focus: setFocus does nothing then.
+    if (Watched == EditLabel && E->type() == QEvent::MouseButtonPress)
+        Edit->setFocus(Qt::MouseFocusReason);
+    return QWidget::eventFilter(Watched, E);
 }
 
 void TLabeledEdit::Place(int Left, int Top, int Width, int Height)

@@ -83,7 +83,6 @@ TLoadSaveDlg::TLoadSaveDlg(QWidget *AOwner, bool AIsLoad, const QString &AFilena
             LeFile->Edit->setText(LvFiles->currentItem()->text());
     });
     LeFile->Edit->installEventFilter(this);
-    LeFile->EditLabel->installEventFilter(this);
     SpeakLabelOnEnter(LeFile->Edit, StripAmpersands(LeFile->EditLabel->text()));
     SpeakLabelOnEnter(LvFiles, QStringLiteral("Dateiliste"));
 
@@ -251,10 +250,6 @@ void TLoadSaveDlg::LayoutControls()
 
 bool TLoadSaveDlg::eventFilter(QObject *Watched, QEvent *E)
 {
-    if (Watched == LeFile->EditLabel && E->type() == QEvent::MouseButtonPress) {
-        LeFile->Edit->setFocus(Qt::MouseFocusReason);
-        return true;
-    }
     if (Watched == LeFile->Edit) {
         if (E->type() == QEvent::KeyPress) {
             const QString T = static_cast<QKeyEvent *>(E)->text();

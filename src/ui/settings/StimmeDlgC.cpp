@@ -32,96 +32,6 @@
 
 std::function<void(TStimmeDlg *)> OnStimmeDlgShown;
 
-namespace
-{
-// An up-down as a screen reader knows it: a spin box with a value.
-class TUpDownAccessible : public QAccessibleWidget, public QAccessibleValueInterface
-{
-public:
-    explicit TUpDownAccessible(TUpDown *U)
-        : QAccessibleWidget(U, QAccessible::SpinBox)
-    {
-    }
-    TUpDown *Ud() const { return static_cast<TUpDown *>(widget()); }
-
-    void *interface_cast(QAccessible::InterfaceType T) override
-    {
-        if (T == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface *>(this);
-        return QAccessibleWidget::interface_cast(T);
-    }
-    QString text(QAccessible::Text T) const override
-    {
-        return T == QAccessible::Value ? QString::number(Ud()->value()) : QAccessibleWidget::text(T);
-    }
-    QVariant currentValue() const override { return Ud()->value(); }
-    void setCurrentValue(const QVariant &V) override { Ud()->setValue(V.toInt()); }
-    QVariant maximumValue() const override { return Ud()->maximum(); }
-    QVariant minimumValue() const override { return Ud()->minimum(); }
-    QVariant minimumStepSize() const override { return Ud()->singleStep(); }
-};
-
-QAccessibleInterface *UpDownFactory(const QString &ClassName, QObject *Object)
-{
-    if (ClassName == QLatin1String("TUpDown") && Object && Object->isWidgetType())
-        return new TUpDownAccessible(static_cast<TUpDown *>(Object));
-    return nullptr;
-}
-} // namespace
-
-TUpDown::TUpDown(QWidget *Parent)
-    : QAbstractSlider(Parent)
-{
-    static const bool Installed = [] {
-        QAccessible::installFactory(UpDownFactory);
-        return true;
-    }();
-    Q_UNUSED(Installed);
-    setOrientation(Qt::Vertical);
-    setFocusPolicy(Qt::NoFocus);
-    connect(this, &QAbstractSlider::valueChanged, this, [this](int V) {
-        if (QAccessible::isActive()) {
-            QAccessibleValueChangeEvent Ev(this, V);
-            QAccessible::updateAccessibility(&Ev);
-        }
-    });
-}
-
-QSize TUpDown::sizeHint() const
-{
-    return {16, 24};
-}
-
-void TUpDown::paintEvent(QPaintEvent *)
-{
-    QPainter P(this);
-    const int Half = height() / 2;
-    const QRect Parts[2] = {QRect(0, 0, width(), Half), QRect(0, Half, width(), height() - Half)};
-    const QStyle::PrimitiveElement Arrows[2] = {QStyle::PE_IndicatorArrowUp, QStyle::PE_IndicatorArrowDown};
-    for (int I = 0; I < 2; ++I) {
-        QStyleOptionButton O;
-        O.initFrom(this);
-        O.rect = Parts[I];
-        style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &O, &P, this);
-        O.rect = Parts[I].adjusted(3, 2, -3, -2);
-        style()->drawPrimitive(Arrows[I], &O, &P, this);
-    }
-}
-
-void TUpDown::mousePressEvent(QMouseEvent *E)
-{
-    if (E->button() != Qt::LeftButton)
-        return;
-    const SliderAction A = E->position().y() < height() / 2 ? SliderSingleStepAdd : SliderSingleStepSub;
-    triggerAction(A);
-    setRepeatAction(A, 400, 80);
-}
-
-void TUpDown::mouseReleaseEvent(QMouseEvent *)
-{
-    setRepeatAction(SliderNoAction);
-}
-
 // The speech service's voices arrive on a thread of their own; the dialog
 // may be gone by then.
 struct TVoicesWait {
@@ -210,8 +120,7 @@ TStimmeDlg::TStimmeDlg(QWidget *AOwner)
     connect(Lv1Stimmen, &QListWidget::itemClicked, this, [this] { StimmenTest(false); });
 
     for (QObject *O : {static_cast<QObject *>(Lv1Stimmen), static_cast<QObject *>(Le1Volume->Edit),
-                       static_cast<QObject *>(Le2Rate->Edit), static_cast<QObject *>(Le1Volume->EditLabel),
-                       static_cast<QObject *>(Le2Rate->EditLabel)})
+                       static_cast<QObject *>(Le2Rate->Edit)})
         O->installEventFilter(this);
 
     InStimmenS = false;
@@ -250,8 +159,7 @@ TStimmeDlg::~TStimmeDlg()
     }
     // The controls lose the focus while they are freed: nothing to do then.
     for (QObject *O : {static_cast<QObject *>(Lv1Stimmen), static_cast<QObject *>(Le1Volume->Edit),
-                       static_cast<QObject *>(Le2Rate->Edit), static_cast<QObject *>(Le1Volume->EditLabel),
-                       static_cast<QObject *>(Le2Rate->EditLabel)})
+                       static_cast<QObject *>(Le2Rate->Edit)})
         O->removeEventFilter(this);
     Timer1Sprechen.stop();
     Speech2.reset();
@@ -420,12 +328,6 @@ bool TStimmeDlg::eventFilter(QObject *Watched, QEvent *E)
         } else if (T == QEvent::FocusOut) {
             InStimmenS = false;
             Speech2->Stop();
-        }
-    } else if (Watched == Le1Volume->EditLabel || Watched == Le2Rate->EditLabel) {
-        if (T == QEvent::MouseButtonPress) {
-            QLineEdit *Edit = Watched == Le1Volume->EditLabel ? Le1Volume->Edit : Le2Rate->Edit;
-            if (Edit->isEnabled())
-                Edit->setFocus(Qt::MouseFocusReason);
         }
     } else {
         const bool Volume = Watched == Le1Volume->Edit;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QAbstractSlider>
 #include "common/ProgramDialogC.h"
+#include "common/UpDownC.h"
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -15,23 +15,6 @@ class TLabeledEdit;
 class TSpeech;
 class TSpeechDispatcher;
 struct TVoicesWait;
-
-// Two arrow buttons that step a number within limits, bound to an edit
-// that shows it. The edit's keys drive it; it takes no focus of its own.
-// actionTriggered comes before the position changes.
-class TUpDown : public QAbstractSlider
-{
-    Q_OBJECT
-
-public:
-    explicit TUpDown(QWidget *Parent);
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent *E) override;
-    void mousePressEvent(QMouseEvent *E) override;
-    void mouseReleaseEvent(QMouseEvent *E) override;
-};
 
 // Chooses the voice, its volume and its rate. Moving through the list lets
 // each voice say its own name, every change of a value lets it say it
