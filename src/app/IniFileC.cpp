@@ -5,10 +5,20 @@
 TIniFile::TIniFile(const QString &AFilename)
     : FFilename(AFilename)
 {
-    const std::optional<QString> Text = LoadTextFile(AFilename, &FEncoding);
-    if (!Text)
-        return;
-    for (const QString &Raw : SplitLines(*Text)) {
+    if (const std::optional<QString> Text = LoadTextFile(AFilename, &FEncoding))
+        Parse(*Text);
+}
+
+TIniFile TIniFile::FromText(const QString &Text)
+{
+    TIniFile Ini;
+    Ini.Parse(Text);
+    return Ini;
+}
+
+void TIniFile::Parse(const QString &Text)
+{
+    for (const QString &Raw : SplitLines(Text)) {
         const QString Line = Raw.trimmed();
         if (Line.startsWith(u'[') && Line.endsWith(u']')) {
             FSections.append(TSection{Line.mid(1, Line.size() - 2).trimmed(), {}});

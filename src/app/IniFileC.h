@@ -14,6 +14,8 @@ class TIniFile
 public:
     // Reads the file; a missing or unreadable file gives empty content.
     explicit TIniFile(const QString &AFilename);
+    // An INI text that comes from elsewhere (a download); it has no file.
+    static TIniFile FromText(const QString &Text);
 
     bool SectionExists(const QString &Section) const;
     bool ValueExists(const QString &Section, const QString &Key) const;
@@ -40,6 +42,8 @@ private:
         QString Name; // empty for lines before the first section
         QList<TEntry> Entries;
     };
+    TIniFile() = default;
+    void Parse(const QString &Text);
     const TSection *Find(const QString &Section) const;
     const TEntry *Find(const QString &Section, const QString &Key) const;
 

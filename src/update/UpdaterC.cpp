@@ -1,5 +1,7 @@
 #include "UpdaterC.h"
 
+#include "app/IniFileC.h"
+
 #include "content/GlobalsC.h"
 #include "content/MessagesC.h"
 #include "content/PathsC.h"
@@ -25,26 +27,6 @@ const QString VersionPath = QStringLiteral("/updates/Tastwerk/Tastwerk.ver");
 constexpr int TransferTimeout = 5000;
 // A version file is a few bytes; anything much larger is not one.
 constexpr qint64 MaxBodySize = 64 * 1024;
-
-// Version of the section [Tastwerk]; section and key names without regard
-// to case, as in every INI file of the program.
-QString VersionOfIni(const QString &Text)
-{
-    bool InSection = false;
-    for (const QString &Raw : SplitLines(Text)) {
-        const QString Line = TrimCtl(Raw);
-        if (Line.startsWith(u'[') && Line.endsWith(u']')) {
-            InSection = SameText(Line.mid(1, Line.size() - 2).trimmed(), QStringLiteral("Tastwerk"));
-            continue;
-        }
-        if (!InSection || Line.startsWith(u';'))
-            continue;
-        const qsizetype Eq = Line.indexOf(u'=');
-        if (Eq > 0 && SameText(Line.left(Eq).trimmed(), QStringLiteral("Version")))
-            return Line.mid(Eq + 1).trimmed();
-    }
-    return QString();
-}
 
 } // namespace
 
@@ -260,7 +242,8 @@ TUpdater::TFetchResult TUpdater::Fetch(const QUrl &Url, const QList<QSslCertific
     const QByteArray Body = P->readAll();
     if (Body.isEmpty())
         return R;
-    R.Version = VersionOfIni(DecodeText(Body));
+    R.Version = TIniFile::FromText(DecodeText(Body))
+                    .ReadString(QStringLiteral("Tastwerk"), QStringLiteral("Version"), QString());
     R.Ok = !R.Version.isEmpty();
     return R;
 }

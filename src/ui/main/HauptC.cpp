@@ -306,10 +306,11 @@ void TForm1_TW::CreateOutputObjects()
     FSoundcards = std::make_unique<TSoundcards>(FMainWindowHandle.get());
     FAudioPlayer = std::make_unique<TAudioPlayer>();
     InstallSoundPlayer([Player = FAudioPlayer.get()](const QString &File) { Player->Play(File); });
+    // The facade loads the screen reader output itself.
     FSpeech = std::make_unique<TSpeech>(false);
     ::Speech = FSpeech.get();
-    if (FOutputsWanted)
-        PrepareOutputsHere();
+    FSoundcards->LoadSoundcards(false);
+    FAudioPlayer->SetMainVolume(100);
     SelectVoice();
 }
 
@@ -373,10 +374,11 @@ void TForm1_TW::FreeProcessObjects()
 
 void TForm1_TW::PrepareOutputs()
 {
-    // Runs on the loading thread. The service's voice list can take seconds:
-    // it is fetched on a thread of its own, so that neither the start nor a
-    // close waits for it; the voice is chosen on the main thread once it is
-    // there.
+    // Runs on the loading thread. Sound and screen reader output are made
+    // ready with their objects once the load has ended (CreateOutputObjects).
+    // The service's voice list can take seconds: it is fetched on a thread of
+    // its own, so that neither the start nor a close waits for it; the voice
+    // is chosen on the main thread once it is there.
     std::thread([] {
         TSpeechDispatcher::PrefetchVoices();
         VoicesReady = true;
@@ -385,22 +387,6 @@ void TForm1_TW::PrepareOutputs()
             QMetaObject::invokeMethod(
                 W, [W] { W->SelectVoice(); }, Qt::QueuedConnection);
     }).detach();
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            FOutputsWanted = true;
-            PrepareOutputsHere();
-        },
-        Qt::QueuedConnection);
-}
-
-void TForm1_TW::PrepareOutputsHere()
-{
-    if (IsProgramClosing || !FSpeech)
-        return;
-    FSoundcards->LoadSoundcards(false);
-    FAudioPlayer->SetMainVolume(100);
-    FSpeech->Tolk().Load();
 }
 
 void TForm1_TW::SelectVoice()
@@ -596,10 +582,7 @@ bool TForm1_TW::event(QEvent *E)
         WMUserActivate();
         return true;
     case QEvent::Paint:
-        if (!FPainted) {
-            FPainted = true;
-            StartupMark("first paint");
-        }
+        StartupMark("first paint");
         return QMainWindow::event(E);
     default:
         return QMainWindow::event(E);

@@ -111,7 +111,6 @@ private:
     void CreateMenus();
     void CreateProcessObjects();
     void CreateOutputObjects();
-    void PrepareOutputsHere();
     void FreeProcessObjects();
     void PrepareOutputs();
     void WMUserStatus(int Code, qintptr LParam);
@@ -138,8 +137,6 @@ private:
     bool FStarted = false;
     bool FClosing = false;
     bool FDefaultVoiceWanted = false;
-    bool FOutputsWanted = false;
-    bool FPainted = false;
     std::atomic<bool> FHelpWanted{false};
     std::thread FHelpThread;
 
