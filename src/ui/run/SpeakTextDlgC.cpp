@@ -19,7 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
+#include "content/TextFileC.h"
 #include <QScreen>
 
 std::function<void(TSpeakTextDlg *)> OnSpeakTextDlgShown;
@@ -187,7 +187,7 @@ void TSpeakTextDlg::FormShow()
     FMemo->SetSelStart(0);
     FSpeakTextLines->Clear();
     FSpeakTextLines->SetSpeakTextString(FSpeakTextString);
-    for (const QString &L : FSpeakTextString.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
+    for (const QString &L : SplitLines(FSpeakTextString))
         FSpeakTextLines->Add(L);
     FSpeakTextLines->Remember();
     PlaySoundNr(snDialogOn, FSoundsEnabled);
