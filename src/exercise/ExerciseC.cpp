@@ -30,72 +30,84 @@ TExerciseGroup ExerciseGroup(TAufgabenTyp Typ)
     }
 }
 
-QString TExercise::Next(const TAufgabenTypSettings &S, TAufgabenTyp Typ, bool NewDatensatz)
+QString TExercise::Next(const TAufgabenTypSettings &S, TAufgabenTyp Typ, bool NewDatensatz, bool RepeatExercise)
 {
-    auto Show = [this](const QString &Text, int SelStart) {
-        Memo.SetText(Text);
-        Memo.SetSelStart(SelStart);
+    Re->Clear();
+    SpeakTextLines.Clear();
+    // Finding, reading and typing exercises have one spoken line: the task.
+    auto Show = [this](const QString &Text, int SelStart, const QString &Task) {
+        Re->SetText(Text);
+        Re->SetSelStart(SelStart);
+        if (!Task.isNull()) {
+            SpeakTextLines.SetSpeakTextString(Task);
+            SpeakTextLines.Add(Task);
+        }
+    };
+    auto Find = [&](const QString &Text) { Show(Text, ClickPos.FSelStart, ClickPos.FSpeakTextString); };
+    auto Type = [&](const auto &R, TTippenPosModus Modus) {
+        const QString Text = RepeatExercise ? TippenPos.CreateRepeatString(Modus) : R.CreateText(TippenPos);
+        Show(Text, TippenPos.FSelStart, TippenPos.FSpeakTextString);
     };
     switch (Typ) {
     case atText:
-        Show(S.FAT_Text_Settings.CreateText(SpeakTextLines), 0);
-        SpeakTextLines.Remember();
-        return SpeakTextLines.SpeakTextString();
+        Show(S.FAT_Text_Settings.CreateText(SpeakTextLines), 0, QString());
+        break;
     case atSchnellkurs:
-        S.FAT_Schnellkurs_Settings.CreateText(Memo, SpeakTextLines);
-        SpeakTextLines.Remember();
-        return SpeakTextLines.SpeakTextString();
+        S.FAT_Schnellkurs_Settings.CreateText(*Re, SpeakTextLines);
+        Re->SetSelStart(0);
+        break;
     case atBuchstabenLernen:
-        S.FAT_BuchstabenLernen_Settings.CreateText(Memo, SpeakTextLines);
-        SpeakTextLines.Remember();
-        return SpeakTextLines.SpeakTextString();
+        S.FAT_BuchstabenLernen_Settings.CreateText(*Re, SpeakTextLines);
+        Re->SetSelStart(0);
+        break;
     case atZeichenLesen:
-        Show(S.FAT_ZeichenLesen_Settings.CreateText(ClickPos), ClickPos.FSelStart);
-        return ClickPos.FSpeakTextString;
+        Find(S.FAT_ZeichenLesen_Settings.CreateText(ClickPos));
+        break;
     case atWortLesen:
-        Show(S.FAT_WortLesen_Settings.CreateText(ClickPos), ClickPos.FSelStart);
-        return ClickPos.FSpeakTextString;
+        Find(S.FAT_WortLesen_Settings.CreateText(ClickPos));
+        break;
     case atSatzLesen:
-        Show(S.FAT_SatzLesen_Settings.CreateText(ClickPos), ClickPos.FSelStart);
-        return ClickPos.FSpeakTextString;
+        Find(S.FAT_SatzLesen_Settings.CreateText(ClickPos));
+        break;
     case atFehlersuche:
-        Show(S.FAT_Fehlersuche_Settings.CreateText(ClickPos), ClickPos.FSelStart);
-        return ClickPos.FSpeakTextString;
+        Find(S.FAT_Fehlersuche_Settings.CreateText(ClickPos));
+        break;
     case atVerstecktesZeichen:
-        Show(S.FAT_VerstecktesZeichen_Settings.CreateText(ClickPos, NewDatensatz), ClickPos.FSelStart);
-        return ClickPos.FSpeakTextString;
+        Find(S.FAT_VerstecktesZeichen_Settings.CreateText(ClickPos, NewDatensatz));
+        break;
     case atVerstecktesWort:
-        Show(S.FAT_VerstecktesWort_Settings.CreateText(ClickPos, NewDatensatz), ClickPos.FSelStart);
-        return ClickPos.FSpeakTextString;
+        Find(S.FAT_VerstecktesWort_Settings.CreateText(ClickPos, NewDatensatz));
+        break;
     case atZeichenFinden:
-        Show(S.FAT_ZeichenFinden_Settings.CreateText(ClickPos, NewDatensatz), ClickPos.FSelStart);
-        return ClickPos.FSpeakTextString;
+        Find(S.FAT_ZeichenFinden_Settings.CreateText(ClickPos, NewDatensatz));
+        break;
     case atWortFinden:
-        Show(S.FAT_WortFinden_Settings.CreateText(ClickPos, NewDatensatz), ClickPos.FSelStart);
-        return ClickPos.FSpeakTextString;
+        Find(S.FAT_WortFinden_Settings.CreateText(ClickPos, NewDatensatz));
+        break;
     case atZeichenInWortFinden:
-        Show(S.FAT_ZeichenInWortFinden_Settings.CreateText(ClickPos, NewDatensatz), ClickPos.FSelStart);
-        return ClickPos.FSpeakTextString;
+        Find(S.FAT_ZeichenInWortFinden_Settings.CreateText(ClickPos, NewDatensatz));
+        break;
     case atFigurFinden:
-        Show(S.FAT_FigurFinden_Settings.CreateText(ClickPos, NewDatensatz), ClickPos.FSelStart);
-        return ClickPos.FSpeakTextString;
+        Find(S.FAT_FigurFinden_Settings.CreateText(ClickPos, NewDatensatz));
+        break;
     case atZeichenTippen:
-        Show(S.FAT_ZeichenTippen_Settings.CreateText(TippenPos), TippenPos.FSelStart);
-        return TippenPos.FSpeakTextString;
+        Type(S.FAT_ZeichenTippen_Settings, tpmZeichen);
+        break;
     case atWortTippen:
-        Show(S.FAT_WortTippen_Settings.CreateText(TippenPos), TippenPos.FSelStart);
-        return TippenPos.FSpeakTextString;
+        Type(S.FAT_WortTippen_Settings, tpmWort);
+        break;
     case atSatzTippen:
-        Show(S.FAT_SatzTippen_Settings.CreateText(TippenPos), TippenPos.FSelStart);
-        return TippenPos.FSpeakTextString;
+        Type(S.FAT_SatzTippen_Settings, tpmSatz);
+        break;
     case atBrueckenwoerter:
-        Show(S.FAT_Brueckenwoerter_Settings.CreateText(TippenPos), TippenPos.FSelStart);
-        return TippenPos.FSpeakTextString;
+        Type(S.FAT_Brueckenwoerter_Settings, tpmBrueckenwoerter);
+        break;
     case atLueckentext:
-        Show(S.FAT_Lueckentext_Settings.CreateText(TippenPos), TippenPos.FSelStart);
-        return TippenPos.FSpeakTextString;
+        Type(S.FAT_Lueckentext_Settings, tpmLueckentext);
+        break;
     default:
-        Memo.Clear();
-        return QString();
+        break;
     }
+    SpeakTextLines.Remember();
+    return SpeakTextLines.SpeakTextString();
 }

@@ -14,21 +14,29 @@ TExerciseGroup ExerciseGroup(TAufgabenTyp Typ);
 
 // One exercise after the other of a lesson's task type, made as the
 // exercise window makes them, with the text as shown and the answer key.
+// The text goes to ARe (the window's pane), or to the exercise's own memo.
 struct TExercise {
     TStringMemo Memo;
+    TMemo *Re;
     TClickPos ClickPos;
     TTippenPos TippenPos;
-    TSpeakTextLines SpeakTextLines{&Memo};
+    TSpeakTextLines SpeakTextLines;
 
-    TExercise()
+    explicit TExercise(TMemo *ARe = nullptr)
+        : Re(ARe ? ARe : &Memo)
+        , SpeakTextLines(Re)
     {
-        ClickPos.SetRe(&Memo);
-        TippenPos.SetRe(&Memo);
+        ClickPos.SetRe(Re);
+        TippenPos.SetRe(Re);
     }
     TExercise(const TExercise &) = delete;
     TExercise &operator=(const TExercise &) = delete;
 
-    // Makes the next exercise (for a finding type with NewDatensatz false:
-    // a new line for the same target) and returns the task to speak.
-    QString Next(const TAufgabenTypSettings &Settings, TAufgabenTyp Typ, bool NewDatensatz = true);
+    // Makes the next exercise and returns the task to speak (the first
+    // spoken line). For a finding type NewDatensatz false makes a new line
+    // for the same target; for a typing type RepeatExercise shows the last
+    // exercise again with empty fields. The caret goes where the learner
+    // starts; the spoken lines remember it.
+    QString Next(const TAufgabenTypSettings &Settings, TAufgabenTyp Typ, bool NewDatensatz = true,
+                 bool RepeatExercise = false);
 };

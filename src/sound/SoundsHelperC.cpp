@@ -14,7 +14,28 @@ TSoundPlayer &Player()
     static TSoundPlayer P;
     return P;
 }
+TSoundLength &Length()
+{
+    static TSoundLength L;
+    return L;
+}
 } // namespace
+
+void InstallSoundLength(TSoundLength ALength)
+{
+    std::lock_guard Lock(PlayerMutex);
+    Length() = std::move(ALength);
+}
+
+double PlayingSoundLength()
+{
+    TSoundLength L;
+    {
+        std::lock_guard Lock(PlayerMutex);
+        L = Length();
+    }
+    return L ? L() : 0.0;
+}
 
 QString SoundFileName(int Nr)
 {

@@ -34,6 +34,12 @@ extern std::atomic<bool> SoundsEnabled;
 using TSoundPlayer = std::function<void(const QString &FileName)>;
 void InstallSoundPlayer(TSoundPlayer Player);
 
+// The length in seconds of the sound playing now, for a window that waits
+// until a sound has ended; 0 when nothing tells it.
+using TSoundLength = std::function<double()>;
+void InstallSoundLength(TSoundLength Length);
+double PlayingSoundLength();
+
 // Plays sound Nr from the sounds folder when the program's switch and the
 // caller's own switch (Enabled) are both on. Returns at once.
 void PlaySoundNr(int Nr, bool Enabled);

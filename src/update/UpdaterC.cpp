@@ -145,24 +145,68 @@ void TUpdater::CheckNow()
         StartCheck();
 }
 
-QUrl TUpdater::ReadBaseUrl(const QString &FileName)
+namespace
 {
+const QString MailKey = QStringLiteral("Mail=");
+const QString HomepageKey = QStringLiteral("Homepage=");
+
+// The lines of the address file that carry something, trimmed.
+QStringList ServerFileLines(const QString &FileName)
+{
+    QStringList Lines;
     const std::optional<QString> Text = LoadTextFile(FileName);
     if (!Text)
-        return QUrl();
+        return Lines;
     for (const QString &Raw : SplitLines(*Text)) {
-        QString Line = TrimCtl(Raw);
-        if (Line.isEmpty() || Line.startsWith(u';'))
+        const QString Line = TrimCtl(Raw);
+        if (!Line.isEmpty() && !Line.startsWith(u';'))
+            Lines << Line;
+    }
+    return Lines;
+}
+
+// An HTTPS address with a host; "https://" is assumed without a scheme.
+QUrl HttpsUrl(QString Text)
+{
+    if (!Text.contains(QStringLiteral("://")))
+        Text.prepend(QStringLiteral("https://"));
+    const QUrl Url(Text, QUrl::StrictMode);
+    if (!Url.isValid() || Url.host().isEmpty() || Url.scheme().compare(u"https", Qt::CaseInsensitive) != 0)
+        return QUrl();
+    return Url;
+}
+} // namespace
+
+QUrl TUpdater::ReadBaseUrl(const QString &FileName)
+{
+    for (const QString &Line : ServerFileLines(FileName)) {
+        if (Line.startsWith(MailKey, Qt::CaseInsensitive) || Line.startsWith(HomepageKey, Qt::CaseInsensitive))
             continue;
-        if (!Line.contains(QStringLiteral("://")))
-            Line.prepend(QStringLiteral("https://"));
-        const QUrl Url(Line, QUrl::StrictMode);
         // Only HTTPS: the answer decides what the learner is told to install.
-        if (!Url.isValid() || Url.host().isEmpty() || Url.scheme().compare(u"https", Qt::CaseInsensitive) != 0)
-            return QUrl();
-        return Url;
+        return HttpsUrl(Line);
     }
     return QUrl();
+}
+
+TUpdater::TMakerLinks TUpdater::ReadMakerLinks(const QString &FileName)
+{
+    TMakerLinks Links;
+    for (const QString &Line : ServerFileLines(FileName)) {
+        if (Line.startsWith(MailKey, Qt::CaseInsensitive)) {
+            QString Mail = Line.mid(MailKey.size()).trimmed();
+            if (Mail.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive))
+                Mail = Mail.mid(7);
+            // One address: a name, an "@" and a domain, nothing to break the link.
+            const qsizetype At = Mail.indexOf(u'@');
+            const bool Plain = !Mail.contains(u' ') && !Mail.contains(u'?') && !Mail.contains(u',') &&
+                               !Mail.contains(u'<') && !Mail.contains(u'>');
+            Links.Mail = At > 0 && At < Mail.size() - 1 && Mail.count(u'@') == 1 && Plain ? Mail : QString();
+        } else if (Line.startsWith(HomepageKey, Qt::CaseInsensitive)) {
+            const QString Address = Line.mid(HomepageKey.size()).trimmed();
+            Links.Homepage = Address.isEmpty() ? QUrl() : HttpsUrl(Address);
+        }
+    }
+    return Links;
 }
 
 int TUpdater::IntervalFor(TUpdateType S) const

@@ -60,10 +60,19 @@ public:
     void CheckNow();
 
     // The address file: the first line that is neither blank nor a comment
-    // (";"), trimmed; "https://" is assumed when no scheme is given. Empty
-    // when the file is missing, holds no address or names another scheme
-    // than HTTPS.
+    // (";") nor a link line (Mail=, Homepage=), trimmed; "https://" is
+    // assumed when no scheme is given. Empty when the file is missing, holds
+    // no address or names another scheme than HTTPS.
     static QUrl ReadBaseUrl(const QString &FileName);
+
+    // The maker's links from the same file: "Mail=" with a mail address,
+    // "Homepage=" with a web address (HTTPS only, "https://" assumed). A
+    // link that is missing or not valid stays empty.
+    struct TMakerLinks {
+        QString Mail;
+        QUrl Homepage;
+    };
+    static TMakerLinks ReadMakerLinks(const QString &FileName);
 
     // Asked on the main thread before the update hint is sent: the hint goes
     // out only while the loader is idle. The main window sets it; without it

@@ -361,6 +361,12 @@ private slots:
         QTest::newRow("plain HTTP refused") << QByteArray("http://updates.example.org\n") << QString();
         QTest::newRow("other scheme refused") << QByteArray("ftp://updates.example.org\n") << QString();
         QTest::newRow("no host") << QByteArray("https://\n") << QString();
+        // The maker's links share the file; they are never the address.
+        QTest::newRow("links before the address")
+            << QByteArray("Mail=lehrer@example.org\r\nhomepage=https://www.example.org\r\nupdates.example.org\r\n")
+            << QStringLiteral("https://updates.example.org");
+        QTest::newRow("links only") << QByteArray("Mail=lehrer@example.org\r\nHomepage=https://www.example.org\r\n")
+                                    << QString();
     }
     void readBaseUrl()
     {

@@ -10,16 +10,17 @@
 #include "content/GlobalsC.h"
 #include "content/JobsC.h"
 #include "content/MessagesC.h"
+#include "content/FilesHelperC.h"
 #include "content/PathsC.h"
 #include "content/RandomC.h"
 #include "content/TextFileC.h"
 #include "content/TypenHelperC.h"
 #include "help/HelpSystemC.h"
 #include "help/HelpUiC.h"
-#include "help/HelpUiC.h"
 #include "log/LogC.h"
 #include "main/SplashScreenC.h"
 #include "pad/BraillePadDlgC.h"
+#include "platform/DesktopLinkC.h"
 #include "settings/BackFontDlgC.h"
 #include "settings/BrailleCharsDlgC.h"
 #include "settings/StimmeDlgC.h"
@@ -34,6 +35,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -44,6 +46,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QThread>
@@ -74,6 +77,10 @@ int Tag(const QAction *A)
 {
     return A->data().toInt();
 }
+
+// The separate update program beside the program, and the file it is handed.
+const QString UpdateProgramName = QStringLiteral("nachzug");
+const QString UpdateHandOverName = QStringLiteral("Tastwerk.cfg");
 
 // Collective lesson the program offers on a learner's first start.
 const QString StandardSammellektion = QStringLiteral("Tastwerk_erlernen.sam");
@@ -175,14 +182,22 @@ void TForm1_TW::CreateControls()
 void TForm1_TW::CreateMenus()
 {
     QMenuBar *Bar = menuBar();
-    QMenu *Datei = Bar->addMenu(QStringLiteral("&Datei"));
+    MM_Datei = Bar->addMenu(QStringLiteral("&Datei"));
+    QMenu *Datei = MM_Datei;
     MM_D_DesktopLink = Datei->addAction(QStringLiteral("Programm&verknüpfung auf dem Desktop"));
     MM_D_DesktopLink->setCheckable(true);
+    // The click acts on the mark the learner saw: Qt's own toggle is undone.
+    connect(MM_D_DesktopLink, &QAction::triggered, this, [this](bool Checked) {
+        MM_D_DesktopLink->setChecked(!Checked);
+        MM_D_DesktopLinkClick();
+    });
+    connect(Datei, &QMenu::aboutToShow, this, [this] { MM_DateiClick(); });
     MM_D_Beenden = NewAction(this, QStringLiteral("&Beenden"), 0, QKeySequence(Qt::ALT | Qt::Key_F4));
     Datei->addAction(MM_D_Beenden);
     connect(MM_D_Beenden, &QAction::triggered, this, &QWidget::close);
 
-    QMenu *Aktionen = Bar->addMenu(QStringLiteral("A&ktionen"));
+    MM_Aktionen = Bar->addMenu(QStringLiteral("A&ktionen"));
+    QMenu *Aktionen = MM_Aktionen;
     MM_AK_Einzellektion = Aktionen->addMenu(QStringLiteral("Einzel&lektion"));
     MM_AK_EL_Liste =
         NewAction(this, QStringLiteral("&Wähle eine Einzellektion..."), 1, QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -205,11 +220,12 @@ void TForm1_TW::CreateMenus()
     for (QMenu *M : {MM_AK_Einzellektion, MM_AK_Sammellektion, MM_AK_Lernmaterial})
         M->setDefaultAction(M->actions().first());
 
-    QMenu *Ansicht = Bar->addMenu(QStringLiteral("&Ansicht"));
-    MM_A_BackFont = Ansicht->addAction(QStringLiteral("&Schrifteinstellungen..."));
+    MM_Ansicht = Bar->addMenu(QStringLiteral("&Ansicht"));
+    MM_A_BackFont = MM_Ansicht->addAction(QStringLiteral("&Schrifteinstellungen..."));
     connect(MM_A_BackFont, &QAction::triggered, this, [this] { MM_A_BackFontClick(); });
 
-    QMenu *Einstellungen = Bar->addMenu(QStringLiteral("&Einstellungen"));
+    MM_Einstellungen = Bar->addMenu(QStringLiteral("&Einstellungen"));
+    QMenu *Einstellungen = MM_Einstellungen;
     MM_E_BrailleChars = NewAction(this, QStringLiteral("Braille&zeilenbreite = %d..."), 5);
     MM_E_Querztastatur = NewAction(this, QStringLiteral("&Querztastatur für Braille-Eingabe verwenden (sdf-jkl)"), 4);
     MM_E_BrailleSize = NewAction(this, QStringLiteral("Schrift&größe in Textfenstern zusätzlich erhöhen = %d..."), 9);
@@ -229,7 +245,8 @@ void TForm1_TW::CreateMenus()
             connect(A, &QAction::triggered, this, [this, A] { MM_E_Clicks(Tag(A)); });
     connect(Einstellungen, &QMenu::aboutToShow, this, [this] { MM_EinstellungenClick(); });
 
-    QMenu *Hilfe = Bar->addMenu(QStringLiteral("&Hilfe"));
+    MM_Hilfe = Bar->addMenu(QStringLiteral("&Hilfe"));
+    QMenu *Hilfe = MM_Hilfe;
     MM_H_Hilfe = NewAction(this, QStringLiteral("&Hilfe..."), 1, QKeySequence(Qt::CTRL | Qt::Key_F1));
     MM_H_Einleitung = NewAction(this, QStringLiteral("&Einleitung..."), 3);
     MM_H_Kurztasten = NewAction(this, QStringLiteral("&Kurztasten..."), 2);
@@ -238,11 +255,17 @@ void TForm1_TW::CreateMenus()
     MM_H_Mail = NewAction(this, QStringLiteral("&Mail an den Programmierer..."), 1);
     MM_H_Homepage = NewAction(this, QStringLiteral("Home&page..."), 2);
     MM_H_Update = NewAction(this, QStringLiteral("&Aktualisierung..."));
+    MM_H_Update->setEnabled(false);
     MM_H_Info = NewAction(this, QStringLiteral("&Info"));
     Hilfe->addActions({MM_H_Hilfe, MM_H_Einleitung, MM_H_Kurztasten, MM_H_TechnischesHandbuch, MM_H_History, MM_H_Mail,
                        MM_H_Homepage, MM_H_Update, MM_H_Info});
     for (QAction *A : {MM_H_Hilfe, MM_H_Einleitung, MM_H_Kurztasten, MM_H_TechnischesHandbuch, MM_H_History})
         connect(A, &QAction::triggered, this, [this, A] { MM_H_HilfeSystemClicks(Tag(A)); });
+    for (QAction *A : {MM_H_Mail, MM_H_Homepage}) {
+        A->setEnabled(false);
+        connect(A, &QAction::triggered, this, [this, A] { MM_H_MailHomepageSpendenClick(Tag(A)); });
+    }
+    connect(MM_H_Update, &QAction::triggered, this, [this] { MM_H_UpdateClick(); });
     connect(MM_H_Info, &QAction::triggered, this, [this] { MM_H_InfoClick(); });
     connect(Hilfe, &QMenu::aboutToShow, this, [this] { MM_HilfeClick(); });
 
@@ -278,16 +301,13 @@ void TForm1_TW::CreateMenus()
         A->setShortcutContext(Qt::WidgetShortcut);
         Re1->addAction(A);
     }
-    connect(PM_Re_AllSelect, &QAction::triggered, Re1, &QPlainTextEdit::selectAll);
-    connect(PM_Re_Copy, &QAction::triggered, Re1, &QPlainTextEdit::copy);
-    connect(PM_Re_LinesDown, &QAction::triggered, this, [this] {
-        const int P = NextParagraphPos(FMemo->Text(), FMemo->SelStart());
-        P < 0 ? SystemBeep() : FMemo->SetSelStart(P);
-    });
-    connect(PM_Re_LinesUp, &QAction::triggered, this, [this] {
-        const int P = PreviousParagraphPos(FMemo->Text(), FMemo->SelStart());
-        P < 0 ? SystemBeep() : FMemo->SetSelStart(P);
-    });
+    for (QAction *A : {PM_Re_AllSelect, PM_Re_Copy})
+        connect(A, &QAction::triggered, this, [this, A] { PM_Re_Clicks(Tag(A)); });
+    for (QAction *A : {PM_Re_LinesDown, PM_Re_LinesUp})
+        connect(A, &QAction::triggered, this, [this, A] { PM_Re_LinesDownUpClick(Tag(A)); });
+    // Ctrl+A and Ctrl+C follow the pane at once, not only when the menu opens.
+    connect(Re1, &QPlainTextEdit::textChanged, this, [this] { PopupMenu_RePopup(); });
+    connect(Re1, &QPlainTextEdit::selectionChanged, this, [this] { PopupMenu_RePopup(); });
     Re1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Re1, &QWidget::customContextMenuRequested, this, [this](const QPoint &Pos) {
         PopupMenu_RePopup();
@@ -306,6 +326,7 @@ void TForm1_TW::CreateOutputObjects()
     FSoundcards = std::make_unique<TSoundcards>(FMainWindowHandle.get());
     FAudioPlayer = std::make_unique<TAudioPlayer>();
     InstallSoundPlayer([Player = FAudioPlayer.get()](const QString &File) { Player->Play(File); });
+    InstallSoundLength([Player = FAudioPlayer.get()] { return Player->MainDauer(); });
     // The facade loads the screen reader output itself.
     FSpeech = std::make_unique<TSpeech>(false);
     ::Speech = FSpeech.get();
@@ -366,6 +387,7 @@ void TForm1_TW::FreeProcessObjects()
     ::Speech = nullptr;
     FSpeech.reset();
     InstallSoundPlayer(nullptr);
+    InstallSoundLength(nullptr);
     FAudioPlayer.reset();
     FSoundcards.reset();
     ::Updater = nullptr;
@@ -553,6 +575,24 @@ void TForm1_TW::PopupMenu_RePopup()
 {
     PM_Re_AllSelect->setEnabled(!Re1->document()->isEmpty());
     PM_Re_Copy->setEnabled(Re1->textCursor().hasSelection());
+}
+
+void TForm1_TW::PM_Re_Clicks(int Tag)
+{
+    if (Tag == 1)
+        Re1->selectAll();
+    else if (Tag == 2)
+        Re1->copy();
+}
+
+void TForm1_TW::PM_Re_LinesDownUpClick(int Tag)
+{
+    const int P = Tag == 1 ? NextParagraphPos(FMemo->Text(), FMemo->SelStart())
+                           : PreviousParagraphPos(FMemo->Text(), FMemo->SelStart());
+    if (P < 0)
+        SystemBeep();
+    else
+        FMemo->SetSelStart(P);
 }
 
 void TForm1_TW::RestoreFocus()
@@ -889,6 +929,35 @@ void TForm1_TW::MM_A_BackFontClick()
         FHelpSystem->SetHelpId(HelpIdBefore);
 }
 
+void TForm1_TW::MM_DateiClick()
+{
+    MM_D_DesktopLink->setChecked(QFileInfo::exists(DesktopLinkPlace(DesktopLinkFile)));
+}
+
+void TForm1_TW::MM_D_DesktopLinkClick()
+{
+    const QString LinkFile = DesktopLinkPlace(DesktopLinkFile);
+    if (MM_D_DesktopLink->isChecked()) {
+        if (QFileInfo::exists(LinkFile)) {
+            MakeFileWritable(LinkFile);
+            if (!QFile::remove(LinkFile))
+                LogAdd(QStringLiteral("Programmverknüpfung \"%1\" konnte nicht gelöscht werden!").arg(LinkFile));
+        }
+    } else {
+        QString Icon;
+        for (const char *Name : {"Tastwerk.svg", "Tastwerk.png"})
+            if (QFileInfo::exists(ProgramPath + QLatin1String(Name))) {
+                Icon = ProgramPath + QLatin1String(Name);
+                break;
+            }
+        // Desktops want a comment that says more than the name.
+        if (!CreateDesktopLink(LinkFile, QCoreApplication::applicationFilePath(), {}, ProgramPath,
+                               QStringLiteral("Deutsche Brailleschrift lesen und schreiben lernen"), Icon))
+            LogAdd(QStringLiteral("Programmverknüpfung \"%1\" konnte nicht erstellt werden!").arg(LinkFile));
+    }
+    MM_DateiClick();
+}
+
 void TForm1_TW::MM_HilfeClick()
 {
     const bool Ready = FHelpSystem && !FHelpSystem->IsCreatingHtmlFiles();
@@ -896,10 +965,52 @@ void TForm1_TW::MM_HilfeClick()
     MM_H_Kurztasten->setEnabled(Ready);
     MM_H_Einleitung->setEnabled(QFileInfo::exists(ProgramPath + QStringLiteral("Einleitung.txt")));
     MM_H_History->setEnabled(QFileInfo::exists(ProgramPath + QStringLiteral("History.txt")));
-    // The separate update program of the Windows version has no counterpart here.
-    MM_H_Update->setEnabled(QFileInfo::exists(ProgramPath + QStringLiteral("Nachzug.exe")));
-    MM_H_Mail->setEnabled(false);
-    MM_H_Homepage->setEnabled(false);
+    const QFileInfo Nachzug(ProgramPath + UpdateProgramName);
+    MM_H_Update->setEnabled(Nachzug.isFile() && Nachzug.isExecutable());
+    // The links live beside the update server's address; read anew each
+    // time, so an edited file counts without a restart.
+    const TUpdater::TMakerLinks Links = TUpdater::ReadMakerLinks(DataPath + QStringLiteral("Updateserver.txt"));
+    FMail = Links.Mail;
+    FHomepage = Links.Homepage;
+    MM_H_Mail->setEnabled(!FMail.isEmpty());
+    MM_H_Homepage->setEnabled(!FHomepage.isEmpty());
+}
+
+void TForm1_TW::MM_H_MailHomepageSpendenClick(int Tag)
+{
+    QUrl Url;
+    if (Tag == 1 && !FMail.isEmpty())
+        Url = QUrl(QStringLiteral("mailto:") + FMail);
+    else if (Tag == 2)
+        Url = FHomepage;
+    if (Url.isValid() && !Url.isEmpty())
+        QDesktopServices::openUrl(Url);
+}
+
+void TForm1_TW::MM_H_UpdateClick()
+{
+    const QString File = QDir(QDir::tempPath()).filePath(UpdateHandOverName);
+    const QStringList Lines{
+        ProgramTitle,
+        windowTitle(),
+        QCoreApplication::applicationFilePath(),
+        QStringLiteral("Tastwerk"),
+        QStringLiteral("%1 %2").arg(AktFont.Size).arg(AktFont.Name),
+        QStringLiteral("%1 %2 %3").arg(AktFont.Bold ? 1 : 0).arg(AktFont.Color).arg(AktBackColor),
+    };
+    const QByteArray Data = (Lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+    if (!WriteFileWhole(File, Data, UserFileWriteAttempts)) {
+        QMessageBox::critical(this, ProgramTitle,
+                              QStringLiteral("Es ist ein Fehler beim Aktualisieren aufgetreten!\r\n"
+                                             "Die Datei \"%1\" konnte nicht gespeichert werden.")
+                                  .arg(File));
+        activateWindow();
+        return;
+    }
+    // The update program finds the file by its bare name in the temporary folder.
+    if (!QProcess::startDetached(ProgramPath + UpdateProgramName, {UpdateHandOverName}))
+        LogAdd(QStringLiteral("Das Update-Programm \"%1\" konnte nicht gestartet werden!")
+                   .arg(ProgramPath + UpdateProgramName));
 }
 
 void TForm1_TW::MM_H_HilfeSystemClicks(int Tag)
@@ -959,11 +1070,16 @@ void TForm1_TW::TimerShowHelpTimer()
 
 void TForm1_TW::MM_H_InfoClick()
 {
-    QMessageBox::information(this, ProgramTitle,
-                             ProgramTitle +
-                                 QStringLiteral("\nTastwerk ist ein Programm zum Erlernen der deutschen "
-                                                "Brailleschrift\n\nFreie Software unter der GNU General Public "
-                                                "License, Version 3 oder später.\nDas Tastwerk-Team"));
+    const QStringList Lines{
+        ProgramTitle,
+        QStringLiteral("Tastwerk ist ein Programm zum Erlernen der deutschen Brailleschrift"),
+        QString(),
+        QStringLiteral("Freie Software unter der GNU General Public License, Version 3 oder später."),
+        QStringLiteral("Tastwerk baut auf freien Bibliotheken auf: Qt 6, Speech Dispatcher, eSpeak NG, "
+                       "BrlAPI von BRLTTY, cmark, libsndfile, TagLib, Xlib und OpenSSL."),
+        QStringLiteral("Vielen Dank allen, die daran mitarbeiten."),
+    };
+    QMessageBox::information(this, ProgramTitle, Lines.join(u'\n'));
     activateWindow();
 }
 

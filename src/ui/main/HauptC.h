@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <atomic>
 #include <memory>
 #include <thread>
@@ -52,6 +53,8 @@ public:
     QMenu *PopupMenu_SL;
     QMenu *PopupMenu_LM;
     QMenu *PopupMenu_Re;
+    // The main menu's sub-menus.
+    QMenu *MM_Datei, *MM_Aktionen, *MM_Ansicht, *MM_Einstellungen, *MM_Hilfe;
     // Menu entries by the names the program gives them.
     QAction *MM_D_DesktopLink, *MM_D_Beenden;
     QMenu *MM_AK_Einzellektion, *MM_AK_Sammellektion, *MM_AK_Lernmaterial;
@@ -124,10 +127,16 @@ private:
     void MM_E_Clicks(int Tag);
     void MM_EinstellungenClick();
     void MM_A_BackFontClick();
+    void MM_DateiClick();
+    void MM_D_DesktopLinkClick();
     void MM_HilfeClick();
     void MM_H_HilfeSystemClicks(int Tag);
+    void MM_H_MailHomepageSpendenClick(int Tag);
+    void MM_H_UpdateClick();
     void MM_H_InfoClick();
     void PopupMenu_RePopup();
+    void PM_Re_Clicks(int Tag);
+    void PM_Re_LinesDownUpClick(int Tag);
     void PopupMenuBelow(QMenu *Menu, QPushButton *Btn);
     void SendStatus(int Code, qintptr LParam);
 
@@ -138,6 +147,9 @@ private:
     bool FClosing = false;
     bool FDefaultVoiceWanted = false;
     std::atomic<bool> FHelpWanted{false};
+    // The maker's links, read from the address file when the help menu opens.
+    QString FMail;
+    QUrl FHomepage;
     std::thread FHelpThread;
 
     // The objects the whole program shares, in the order they are made.

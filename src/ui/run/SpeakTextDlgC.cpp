@@ -5,9 +5,9 @@
 #include "common/DisplayHelperC.h"
 #include "common/ModalC.h"
 #include "common/PlainTextMemoC.h"
+#include "common/TextPaneMenuC.h"
 #include "help/HelpSystemC.h"
 #include "log/LogC.h"
-#include "run/ParagraphKeysC.h"
 #include "sound/SoundsHelperC.h"
 #include "speech/SpeechC.h"
 
@@ -64,31 +64,14 @@ TSpeakTextDlg::TSpeakTextDlg(QWidget *AOwner, const QString &ACaption, const QSt
     setTabOrder(CbShowEinleitung, Btn1);
     setTabOrder(Btn1, Btn2);
 
-    PopupMenu_Re = new QMenu(this);
-    PM_Re_AllSelect = new QAction(QStringLiteral("Alles &markieren"), this);
-    PM_Re_AllSelect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    PM_Re_Copy = new QAction(QStringLiteral("&Kopieren"), this);
-    PM_Re_Copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    PM_Re_LinesDown = new QAction(QStringLiteral("Nächster Absatz"), this);
-    PM_Re_LinesDown->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
-    PM_Re_LinesUp = new QAction(QStringLiteral("Vorheriger Absatz"), this);
-    PM_Re_LinesUp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
-    for (QAction *A : {PM_Re_AllSelect, PM_Re_Copy, PM_Re_LinesDown, PM_Re_LinesUp}) {
-        A->setShortcutContext(Qt::WidgetShortcut);
-        Re1->addAction(A);
-    }
-    // The paragraph items stay out of the menu; their keys work all the same.
-    PopupMenu_Re->addAction(PM_Re_AllSelect);
-    PopupMenu_Re->addAction(PM_Re_Copy);
-    connect(PM_Re_AllSelect, &QAction::triggered, Re1, &QPlainTextEdit::selectAll);
-    connect(PM_Re_Copy, &QAction::triggered, Re1, &QPlainTextEdit::copy);
-    connect(PM_Re_LinesDown, &QAction::triggered, this, [this] { LinesDown(); });
-    connect(PM_Re_LinesUp, &QAction::triggered, this, [this] { LinesUp(); });
-    Re1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Re1, &QWidget::customContextMenuRequested, this, [this](const QPoint &P) { PopupMenuPopup(P); });
-
     FText = TrimRight(AText);
     FMemo = std::make_unique<TPlainTextMemo>(Re1);
+    const TTextPaneMenu Menu = TTextPaneMenu::Install(this, Re1, FMemo.get());
+    PopupMenu_Re = Menu.Menu;
+    PM_Re_AllSelect = Menu.AllSelect;
+    PM_Re_Copy = Menu.Copy;
+    PM_Re_LinesDown = Menu.LinesDown;
+    PM_Re_LinesUp = Menu.LinesUp;
     FSpeakTextLines = std::make_unique<TSpeakTextLines>(FMemo.get());
     FSpeakTextString = TrimRight(ASpeakTextString);
     if (FSpeakTextString.isEmpty())
@@ -288,31 +271,6 @@ void TSpeakTextDlg::SpeechEndStream()
 {
     if (FAutoCloseFormByEndStream && FSpeakTextButtons == stbOK && !FBreakKeyPressed && Btn1->isEnabled())
         Btn1->click();
-}
-
-void TSpeakTextDlg::PopupMenuPopup(const QPoint &Pos)
-{
-    PM_Re_AllSelect->setEnabled(!Re1->document()->isEmpty());
-    PM_Re_Copy->setEnabled(Re1->textCursor().hasSelection());
-    PopupMenu_Re->popup(Re1->viewport()->mapToGlobal(Pos));
-}
-
-void TSpeakTextDlg::LinesDown()
-{
-    const int P = NextParagraphPos(FMemo->Text(), FMemo->SelStart());
-    if (P < 0)
-        SystemBeep();
-    else
-        FMemo->SetSelStart(P);
-}
-
-void TSpeakTextDlg::LinesUp()
-{
-    const int P = PreviousParagraphPos(FMemo->Text(), FMemo->SelStart());
-    if (P < 0)
-        SystemBeep();
-    else
-        FMemo->SetSelStart(P);
 }
 
 void TSpeakTextDlg::ClickButton(QPushButton *B)

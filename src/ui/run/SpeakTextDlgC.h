@@ -72,9 +72,6 @@ private:
     void TimerTolkStopTimer();
     void CaretMoved();
     void SpeechEndStream();
-    void PopupMenuPopup(const QPoint &Pos);
-    void LinesDown();
-    void LinesUp();
     bool HandleKey(QKeyEvent *K);
 
     QTimer TimerSpeech;
