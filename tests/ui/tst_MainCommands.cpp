@@ -1,3 +1,4 @@
+#include "ModalAnswers.h"
 #include "ProgramCopy.h"
 
 #include "app/SettingsC.h"
@@ -6,6 +7,8 @@
 #include "content/MessagesC.h"
 #include "content/PathsC.h"
 #include "help/HelpSystemC.h"
+#include "exercise/AtTextDlgC.h"
+#include "lists/ListenDlgC.h"
 #include "main/HauptC.h"
 #include "main/ProgramStartC.h"
 #include "platform/DesktopLinkC.h"
@@ -24,6 +27,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QComboBox>
+#include <QListWidget>
 #include <QtTest>
 
 #include <functional>
@@ -208,6 +213,237 @@ private slots:
         QFile::remove(DesktopFolder() + QStringLiteral("/tastwerk.desktop"));
         QFile::remove(QDir::homePath() + QStringLiteral("/tastwerk.desktop"));
         QDir().mkpath(DesktopFolder());
+    }
+
+private:
+    // The lesson tests: a collective lesson of three short lessons.
+    QString DreiSam() const
+    {
+        return FProgram + QStringLiteral("/Lernmaterialien/Lernmaterial-1/Sammellektionen/Drei.sam");
+    }
+    QByteArray DreiSettings(int Index) const
+    {
+        return QByteArray("[Settings]\r\nShowEinleitung=0\r\nCloseCheck=0\r\nLernmaterial=Lernmaterial-1\r\n"
+                          "Bereich=Bereich 1\r\nLektionName=02 Text.lek\r\nSammelName=Drei.sam\r\n"
+                          "SammelNameIndex=") +
+               QByteArray::number(Index) + "\r\nHighScore=17\r\nSapiSpeech.Stimme=\r\n";
+    }
+    // Queues the answers for one lesson run: its description, then the
+    // learner's keys in the exercise window (Space through a text or a
+    // reading lesson; Esc and Yes cancel it).
+    void AnswerLesson(TModalAnswers &A, bool Cancel = false, bool Description = true)
+    {
+        if (Description)
+            A.AnswerSpeakText(1);
+        A.Answer([this, Cancel](QWidget *W) {
+            auto *D = qobject_cast<TAT_Text_Dlg *>(W);
+            QVERIFY2(D, "the exercise window was expected");
+            FRun << D->Lektion()->Titel();
+            if (Cancel) {
+                QTimer::singleShot(50, [] {
+                    if (auto *Box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                        Box->button(QMessageBox::Yes)->click();
+                });
+                QTest::keyClick(D->Re1, Qt::Key_Escape);
+                return;
+            }
+            for (int I = 0; I < 10 && D->isVisible(); ++I)
+                QTest::keyClick(D->Re1, Qt::Key_Space);
+        });
+    }
+    QString IniValue(const QString &Key) const
+    {
+        for (const QString &L :
+             QString::fromUtf8(ReadAll(ProfilePath + SettingsFileName)).split(QStringLiteral("\r\n")))
+            if (L.startsWith(Key + u'='))
+                return L.mid(Key.size() + 1);
+        return QStringLiteral("(fehlt)");
+    }
+    void CloseWindow()
+    {
+        W->AutoClose = true;
+        W->close();
+        W.reset();
+    }
+    QStringList FRun; // titles of the lessons run, in order
+
+private slots:
+
+    // F8 runs the collective lesson from its next lesson to the last; each
+    // completed lesson is counted and the points go to the score; after the
+    // last one the first is offered again.
+    void collectiveLesson_completed()
+    {
+        QVERIFY(WriteAll(DreiSam(), "[HEADER]\r\nTitel=Drei\r\n\r\n[FILES]\r\nFile=Bereich 1\\02 Text.lek\r\n"
+                                    "File=Bereich 2\\02 Saetze lesen.lek\r\nFile=Bereich 1\\02 Text.lek\r\n"));
+        Start(DreiSettings(-1));
+        QVERIFY(W->Sammellektion);
+        QCOMPARE(W->Sammellektion->Count(), 3);
+        TModalAnswers A;
+        A.Own = {W.get()};
+        FRun.clear();
+        AnswerLesson(A);
+        A.AnswerSpeakText(1); // the next one: yes
+        AnswerLesson(A);
+        A.AnswerSpeakText(1);
+        AnswerLesson(A);
+        A.AnswerSpeakText(2); // the first again: no
+        QTest::keyClick(W->Re1, Qt::Key_F8);
+        QTRY_VERIFY_WITH_TIMEOUT(A.IsEmpty(), 10000);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(FRun, (QStringList{"Ein Text", "Satz lesen", "Ein Text"}));
+        const QStringList Seen = A.Seen.filter(QStringLiteral("Lektion abgeschlossen"));
+        QCOMPARE(Seen.size(), 3);
+        QCOMPARE(Seen[0], QStringLiteral("Lektion abgeschlossen: Die Lektion ist abgeschlossen!\r\nErhaltene Punkte: "
+                                         "1\r\nPunktestand: 18\r\nSoll die nächste Lektion gestartet werden?"));
+        QCOMPARE(Seen[2], QStringLiteral("Lektion abgeschlossen: Die letzte Lektion wurde erreicht!\r\nErhaltene "
+                                         "Punkte: 1\r\nPunktestand: 23\r\nSoll die erste Lektion nochmals gestartet "
+                                         "werden?"));
+        QCOMPARE(SammelNameIndex, -1);
+        QCOMPARE(HighScore, 23);
+        QVERIFY(Lines().contains(QStringLiteral("Punktestand: 23")));
+        CloseWindow();
+        QCOMPARE(IniValue(QStringLiteral("HighScore")), QStringLiteral("23"));
+        QCOMPARE(IniValue(QStringLiteral("SammelNameIndex")), QStringLiteral("-1"));
+        QFile::remove(DreiSam());
+    }
+
+    // A lesson cancelled in the middle counts as not done: the next start
+    // begins with it again.
+    void collectiveLesson_cancelledInLessonTwo()
+    {
+        QVERIFY(WriteAll(DreiSam(), "[HEADER]\r\nTitel=Drei\r\n\r\n[FILES]\r\nFile=Bereich 1\\02 Text.lek\r\n"
+                                    "File=Bereich 2\\02 Saetze lesen.lek\r\nFile=Bereich 1\\02 Text.lek\r\n"));
+        Start(DreiSettings(-1));
+        TModalAnswers A;
+        A.Own = {W.get()};
+        FRun.clear();
+        AnswerLesson(A);
+        A.AnswerSpeakText(1);
+        AnswerLesson(A, true);
+        W->MM_AK_SL_Starte->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(A.IsEmpty(), 10000);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(FRun, (QStringList{"Ein Text", "Satz lesen"}));
+        QCOMPARE(SammelNameIndex, 0);
+        QCOMPARE(HighScore, 18);
+        CloseWindow();
+        QCOMPARE(IniValue(QStringLiteral("SammelNameIndex")), QStringLiteral("0"));
+        QFile::remove(DreiSam());
+    }
+
+    // "Gehe zu" with the third row: that lesson is the next one and runs.
+    void collectiveLesson_goToTheThirdLesson()
+    {
+        QVERIFY(WriteAll(DreiSam(), "[HEADER]\r\nTitel=Drei\r\n\r\n[FILES]\r\nFile=Bereich 2\\02 Saetze lesen.lek\r\n"
+                                    "File=Bereich 2\\02 Saetze lesen.lek\r\nFile=Bereich 1\\02 Text.lek\r\n"));
+        Start(DreiSettings(-1));
+        TModalAnswers A;
+        A.Own = {W.get()};
+        FRun.clear();
+        int IndexAfterChoice = -2;
+        A.Answer([&IndexAfterChoice](QWidget *Wd) {
+            auto *L = qobject_cast<TListenDlg *>(Wd);
+            QVERIFY2(L, "the list was expected");
+            QCOMPARE(L->windowTitle(), QStringLiteral("Lektion wählen"));
+            QCOMPARE(L->LvListe->count(), 3);
+            QVERIFY(L->LvListe->item(0)->text().startsWith(u'*'));
+            L->LvListe->setCurrentRow(2);
+            L->Btn1Ok->click();
+        });
+        // The third lesson's description: the index names the lesson before.
+        A.Answer([&IndexAfterChoice](QWidget *Wd) {
+            IndexAfterChoice = SammelNameIndex;
+            qobject_cast<TSpeakTextDlg *>(Wd)->Btn1->click();
+        });
+        AnswerLesson(A, false, false);
+        A.AnswerSpeakText(2);
+        W->MM_AK_SL_Gehe->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(A.IsEmpty(), 10000);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(IndexAfterChoice, 1);
+        QCOMPARE(FRun, QStringList{"Ein Text"});
+        QCOMPARE(SammelNameIndex, -1);
+        QFile::remove(DreiSam());
+    }
+
+    // A single lesson chosen from the list runs at once and reports its
+    // points; F4 without a lesson opens the list instead.
+    void singleLesson_chosenAndRun()
+    {
+        Start("[Settings]\r\nShowEinleitung=0\r\nCloseCheck=0\r\nLernmaterial=Lernmaterial-1\r\nHighScore=17\r\n");
+        QVERIFY(!W->Lektion);
+        TModalAnswers A;
+        A.Own = {W.get()};
+        FRun.clear();
+        A.Answer([](QWidget *Wd) {
+            auto *L = qobject_cast<TListenDlg *>(Wd);
+            QVERIFY2(L, "the list was expected");
+            QCOMPARE(L->windowTitle(), QStringLiteral("Bereich und Lektion wählen"));
+            const int Area = L->CbBereiche->findText(QStringLiteral("Wörter und Texte"), Qt::MatchContains);
+            QVERIFY(Area >= 0);
+            L->CbBereiche->setCurrentIndex(Area);
+            const auto Rows = L->LvListe->findItems(QStringLiteral("Ein Text"), Qt::MatchExactly);
+            QCOMPARE(Rows.size(), 1);
+            L->LvListe->setCurrentItem(Rows.first());
+            L->Btn1Ok->click();
+        });
+        AnswerLesson(A);
+        A.AnswerSpeakText(1);
+        QTest::keyClick(W->Re1, Qt::Key_F4);
+        QTRY_VERIFY_WITH_TIMEOUT(A.IsEmpty(), 10000);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(FRun, QStringList{"Ein Text"});
+        QCOMPARE(LektionName, QStringLiteral("02 Text.lek"));
+        QCOMPARE(GetAktBereichName(), QStringLiteral("Bereich 1"));
+        QCOMPARE(A.Seen.last(), QStringLiteral("Lektion abgeschlossen: Die Lektion ist abgeschlossen!\r\nErhaltene "
+                                               "Punkte: 1\r\nPunktestand: 18"));
+        QVERIFY(Lines().contains(QStringLiteral("Lektion: \"Ein Text\"")));
+    }
+
+    // Choosing the material that is open already loads nothing again.
+    void learningMaterial_sameChoiceDoesNothing()
+    {
+        Start();
+        TLektionendatei *Before = W->Lektion;
+        QVERIFY(Before);
+        TModalAnswers A;
+        A.Own = {W.get()};
+        A.Answer([](QWidget *Wd) {
+            auto *L = qobject_cast<TListenDlg *>(Wd);
+            QVERIFY2(L, "the list was expected");
+            QCOMPARE(L->windowTitle(), QStringLiteral("Lernmaterial wählen"));
+            QVERIFY(L->LvListe->currentItem()->text().startsWith(u'*'));
+            L->Btn1Ok->click();
+        });
+        W->MM_AK_LM_Liste->trigger();
+        QTRY_VERIFY(A.IsEmpty());
+        QCOMPARE(W->Lektion, Before);
+        QCOMPARE(LektionName, QStringLiteral("01 Woerter lesen.lek"));
+        QVERIFY(!W->IsBusy());
+    }
+
+    // Another material: the selections are dropped and its content loads.
+    void learningMaterial_otherChoiceReloads()
+    {
+        Start();
+        TModalAnswers A;
+        A.Own = {W.get()};
+        A.Answer([](QWidget *Wd) {
+            auto *L = qobject_cast<TListenDlg *>(Wd);
+            QVERIFY2(L, "the list was expected");
+            const int Current = L->LvListe->currentRow();
+            L->LvListe->setCurrentRow(Current == 0 ? 1 : 0);
+            L->Btn1Ok->click();
+        });
+        W->MM_AK_LM_Liste->trigger();
+        QTRY_VERIFY(A.IsEmpty());
+        QCOMPARE(GetAktLernmaterialName(), QStringLiteral("Lernmaterial-2"));
+        QVERIFY(LektionName.isEmpty());
+        QVERIFY(SammelName.isEmpty());
+        QCOMPARE(SammelNameIndex, -1);
+        QTRY_VERIFY_WITH_TIMEOUT(Lines().contains(QStringLiteral("Keine Lektion ausgewählt!")), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!W->IsBusy(), 10000);
     }
 
     // Every entry of the main menu with its shortcut and tag, enabled while

@@ -7,6 +7,9 @@
 #include "common/ModalC.h"
 #include "common/PlainTextMemoC.h"
 #include "common/StartupMarksC.h"
+#include "common/TextPaneMenuC.h"
+#include "exercise/AtTextDlgC.h"
+#include "lists/ListenDlgC.h"
 #include "content/GlobalsC.h"
 #include "content/JobsC.h"
 #include "content/MessagesC.h"
@@ -20,11 +23,11 @@
 #include "log/LogC.h"
 #include "main/SplashScreenC.h"
 #include "pad/BraillePadDlgC.h"
+#include "run/SpeakTextDlgC.h"
 #include "platform/DesktopLinkC.h"
 #include "settings/BackFontDlgC.h"
 #include "settings/BrailleCharsDlgC.h"
 #include "settings/StimmeDlgC.h"
-#include "run/ParagraphKeysC.h"
 #include "sound/AudioPlayerC.h"
 #include "sound/SoundcardsC.h"
 #include "sound/SoundsHelperC.h"
@@ -115,6 +118,10 @@ TForm1_TW::TForm1_TW()
         T->setSingleShot(true);
     TimerShowHelp.setInterval(5);
     connect(&TimerShowHelp, &QTimer::timeout, this, [this] { TimerShowHelpTimer(); });
+    for (QTimer *T : {&TimerStarteLektion, &TimerStarteSammellektion})
+        T->setInterval(5);
+    connect(&TimerStarteLektion, &QTimer::timeout, this, [this] { TimerStarteLektionTimer(); });
+    connect(&TimerStarteSammellektion, &QTimer::timeout, this, [this] { TimerStarteSammellektionTimer(); });
     connect(&TimerSpeakDatenWurdenGeladen, &QTimer::timeout, this,
             [] { SpeakText(QStringLiteral("Daten wurden geladen!"), true); });
     connect(&TimerSplashScreenShowCounter, &QTimer::timeout, this, [this] { SplashScreenShowCounterTimer(); });
@@ -291,28 +298,24 @@ void TForm1_TW::CreateMenus()
         connect(Popup, &QAction::triggered, Main, &QAction::trigger);
 
     // The text pane's menu; the paragraph entries stay hidden, their keys work.
-    PopupMenu_Re = new QMenu(this);
-    PM_Re_AllSelect = NewAction(this, QStringLiteral("Alles &markieren"), 1, QKeySequence(Qt::CTRL | Qt::Key_A));
-    PM_Re_Copy = NewAction(this, QStringLiteral("&Kopieren"), 2, QKeySequence(Qt::CTRL | Qt::Key_C));
-    PM_Re_LinesDown = NewAction(this, QStringLiteral("Nächster Absatz"), 1, QKeySequence(Qt::CTRL | Qt::Key_Down));
-    PM_Re_LinesUp = NewAction(this, QStringLiteral("Vorheriger Absatz"), 2, QKeySequence(Qt::CTRL | Qt::Key_Up));
-    PopupMenu_Re->addActions({PM_Re_AllSelect, PM_Re_Copy});
-    for (QAction *A : {PM_Re_AllSelect, PM_Re_Copy, PM_Re_LinesDown, PM_Re_LinesUp}) {
-        A->setShortcutContext(Qt::WidgetShortcut);
-        Re1->addAction(A);
-    }
-    for (QAction *A : {PM_Re_AllSelect, PM_Re_Copy})
-        connect(A, &QAction::triggered, this, [this, A] { PM_Re_Clicks(Tag(A)); });
-    for (QAction *A : {PM_Re_LinesDown, PM_Re_LinesUp})
-        connect(A, &QAction::triggered, this, [this, A] { PM_Re_LinesDownUpClick(Tag(A)); });
+    FTextPaneMenu = TTextPaneMenu::Install(this, Re1, FMemo.get());
+    PopupMenu_Re = FTextPaneMenu.Menu;
+    PM_Re_AllSelect = FTextPaneMenu.AllSelect;
+    PM_Re_Copy = FTextPaneMenu.Copy;
+    PM_Re_LinesDown = FTextPaneMenu.LinesDown;
+    PM_Re_LinesUp = FTextPaneMenu.LinesUp;
     // Ctrl+A and Ctrl+C follow the pane at once, not only when the menu opens.
     connect(Re1, &QPlainTextEdit::textChanged, this, [this] { PopupMenu_RePopup(); });
     connect(Re1, &QPlainTextEdit::selectionChanged, this, [this] { PopupMenu_RePopup(); });
-    Re1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Re1, &QWidget::customContextMenuRequested, this, [this](const QPoint &Pos) {
-        PopupMenu_RePopup();
-        PopupMenu_Re->popup(Re1->viewport()->mapToGlobal(Pos));
-    });
+
+    // Choosing and starting lessons.
+    connect(MM_AK_EL_Liste, &QAction::triggered, this, [this] { PM_ListeClicks(1); });
+    connect(MM_AK_SL_Liste, &QAction::triggered, this, [this] { PM_ListeClicks(2); });
+    connect(MM_AK_LM_Liste, &QAction::triggered, this, [this] { PM_ListeClicks(3); });
+    connect(MM_AK_EL_Starte, &QAction::triggered, this, [this] { PM_StarteClicks(1); });
+    connect(MM_AK_SL_Starte, &QAction::triggered, this, [this] { PM_StarteClicks(2); });
+    connect(MM_AK_SL_Gehe, &QAction::triggered, this, [this] { PM_SL_GeheClick(); });
+
     // Main-menu commands count as window shortcuts; F1 belongs to the help.
     for (QAction *A : findChildren<QAction *>())
         if (!A->shortcut().isEmpty() && A->shortcutContext() != Qt::WidgetShortcut)
@@ -573,26 +576,7 @@ void TForm1_TW::UpdateActions(bool Busy)
 
 void TForm1_TW::PopupMenu_RePopup()
 {
-    PM_Re_AllSelect->setEnabled(!Re1->document()->isEmpty());
-    PM_Re_Copy->setEnabled(Re1->textCursor().hasSelection());
-}
-
-void TForm1_TW::PM_Re_Clicks(int Tag)
-{
-    if (Tag == 1)
-        Re1->selectAll();
-    else if (Tag == 2)
-        Re1->copy();
-}
-
-void TForm1_TW::PM_Re_LinesDownUpClick(int Tag)
-{
-    const int P = Tag == 1 ? NextParagraphPos(FMemo->Text(), FMemo->SelStart())
-                           : PreviousParagraphPos(FMemo->Text(), FMemo->SelStart());
-    if (P < 0)
-        SystemBeep();
-    else
-        FMemo->SetSelStart(P);
+    FTextPaneMenu.Update(Re1);
 }
 
 void TForm1_TW::RestoreFocus()
@@ -851,6 +835,185 @@ void TForm1_TW::PopupMenuBelow(QMenu *Menu, QPushButton *Btn)
     Menu->popup(centralWidget()->mapToGlobal(P));
 }
 
+namespace
+{
+// The list dialog for one choice; OnOk reads the choice before the dialog
+// goes. True when the learner chose a row.
+bool ChooseFromList(QWidget *Owner, TListenModus Modus, int StartIndex, int StartBereichIndex,
+                    TSammeldatei *Sammeldatei, const std::function<void(TListenDlg *)> &OnOk)
+{
+    bool Chosen = false;
+    ShowModal([&] { return new TListenDlg(Owner, Modus, StartIndex, StartBereichIndex, Sammeldatei); }, nullptr,
+              [&](QDialog *D, int Result) {
+                  auto *Dlg = static_cast<TListenDlg *>(D);
+                  if (Result != 1 || Dlg->ItemIndex() < 0)
+                      return;
+                  Chosen = true;
+                  OnOk(Dlg);
+              },
+              [](const QString &) { return QStringLiteral("Fehler bei ListenDlg!"); });
+    return Chosen;
+}
+
+QString PointsReport(int Points)
+{
+    return QStringLiteral("Erhaltene Punkte: %1\r\nPunktestand: %2").arg(Points).arg(HighScore);
+}
+} // namespace
+
+void TForm1_TW::PM_ListeClicks(int Tag)
+{
+    switch (Tag) {
+    case 1: {
+        const int Start = FJobs->Bereiche().IndexOf(GetAktBereichName());
+        ChooseFromList(this, lmBereichAndLektion, -1, Start, nullptr, [this](TListenDlg *Dlg) {
+            SetAktBereichName(Dlg->GetBereichName());
+            Lektion = Dlg->GetLektion();
+            LektionName = Lektion ? Lektion->FileInfo().Name : QString();
+            SendStatus(WM_USER_REFRESH, 0);
+            TimerStarteLektion.start();
+        });
+        break;
+    }
+    case 2: {
+        const int Start = SammelName.isEmpty() || IsProgramClosing ? -1 : FJobs->Sammellektionen().IndexOf(SammelName);
+        ChooseFromList(this, lmSammellektion, Start, -1, nullptr, [this](TListenDlg *Dlg) {
+            Sammellektion = FJobs->Sammellektionen().Get(Dlg->ItemIndex());
+            SammelName = Sammellektion ? Sammellektion->FileInfo().Name : QString();
+            SammelNameIndex = -1;
+            SendStatus(WM_USER_REFRESH, 0);
+            TimerStarteSammellektion.start();
+        });
+        break;
+    }
+    case 3: {
+        const int Start = FJobs->Lernmaterialien().IndexOf(GetAktLernmaterialName());
+        QString Chosen;
+        ChooseFromList(this, lmLernmaterial, Start, -1, nullptr, [&](TListenDlg *Dlg) {
+            if (Dlg->ItemIndex() != Start)
+                Chosen = FJobs->Lernmaterialien().Get(Dlg->ItemIndex()).Lernmaterial;
+        });
+        // The material that is open already is not loaded again.
+        if (Chosen.isEmpty())
+            break;
+        SetAktLernmaterialName(Chosen);
+        SetAktBereichName(QString());
+        LektionName.clear();
+        Lektion = nullptr;
+        SammelName.clear();
+        SammelNameIndex = -1;
+        Sammellektion = nullptr;
+        Re1->setFocus();
+        CreateFolders();
+        FJobs->ReloadFiles();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TForm1_TW::PM_SL_GeheClick()
+{
+    ChooseFromList(this, lmLektion, SammelNameIndex + 1, -1, Sammellektion, [this](TListenDlg *Dlg) {
+        // The chosen lesson is the next one.
+        SammelNameIndex = Dlg->ItemIndex() - 1;
+        SendStatus(WM_USER_REFRESH, 0);
+        TimerStarteSammellektion.start();
+    });
+}
+
+void TForm1_TW::PM_StarteClicks(int Tag)
+{
+    if (Tag == 1)
+        TimerStarteLektion.start();
+    else if (Tag == 2)
+        TimerStarteSammellektion.start();
+}
+
+int TForm1_TW::RunLektion(TLektionendatei *ALektion, int &Points)
+{
+    Points = 0;
+    return ShowModal([&] { return new TAT_Text_Dlg(this, ALektion); }, nullptr,
+                     [&](QDialog *D, int Result) {
+                         // Read before the window goes.
+                         if (Result == 5)
+                             Points = static_cast<TAT_Text_Dlg *>(D)->CheckScore();
+                     },
+                     [](const QString &) { return QStringLiteral("Fehler bei AT_Text_Dlg!"); });
+}
+
+void TForm1_TW::TimerStarteLektionTimer()
+{
+    TimerStarteLektion.stop();
+    if (!Lektion) {
+        if (MM_AK_EL_Liste->isEnabled())
+            MM_AK_EL_Liste->trigger();
+        return;
+    }
+    int Points = 0;
+    if (RunLektion(Lektion, Points) != 5) {
+        if (Re1->isVisible())
+            Re1->setFocus();
+        return;
+    }
+    // Points may be negative; only gains count.
+    if (Points > 0)
+        HighScore += Points;
+    SendStatus(WM_USER_REFRESH, Points > 0 ? 1 : 0);
+    ShowSpeakText(QStringLiteral("Lektion abgeschlossen"),
+                  QStringLiteral("Die Lektion ist abgeschlossen!\r\n") + PointsReport(Points), IsSapiSpeechEnabled(),
+                  Points == 0, 13, QString(), stbOK, false);
+}
+
+void TForm1_TW::TimerStarteSammellektionTimer()
+{
+    TimerStarteSammellektion.stop();
+    if (!Sammellektion || Sammellektion->Count() == 0) {
+        if (MM_AK_SL_Liste->isEnabled())
+            MM_AK_SL_Liste->trigger();
+        return;
+    }
+    const QString LastLesson = QStringLiteral("Die letzte Lektion wurde erreicht!\r\n%1Soll die erste Lektion "
+                                              "nochmals gestartet werden?");
+    for (;;) {
+        int I = SammelNameIndex + 1;
+        if (I >= Sammellektion->Count()) {
+            SammelNameIndex = -1;
+            if (ShowSpeakText(QStringLiteral("Lektion abgeschlossen"), LastLesson.arg(QString()), IsSapiSpeechEnabled(),
+                              true, 13, QString(), stbYesNo, false) != 6)
+                break;
+            I = 0;
+        }
+        TLektionendatei *L = Sammellektion->Get(I);
+        int Points = 0;
+        // A lesson that is not completed is started again next time.
+        if (!L || RunLektion(L, Points) != 5 || IsProgramClosing)
+            break;
+        if (Points > 0) {
+            HighScore += Points;
+            SendStatus(WM_USER_REFRESH, 1);
+        }
+        const QString Report = QStringLiteral("\r\n") + PointsReport(Points) + QStringLiteral("\r\n");
+        int Answer;
+        if (I < Sammellektion->Count() - 1) {
+            SammelNameIndex = I;
+            Answer = ShowSpeakText(QStringLiteral("Lektion abgeschlossen"),
+                                   QStringLiteral("Die Lektion ist abgeschlossen!") + Report +
+                                       QStringLiteral("Soll die nächste Lektion gestartet werden?"),
+                                   IsSapiSpeechEnabled(), Points == 0, 13, QString(), stbYesNo, false);
+        } else {
+            SammelNameIndex = -1;
+            Answer = ShowSpeakText(QStringLiteral("Lektion abgeschlossen"), LastLesson.arg(Report.mid(2)),
+                                   IsSapiSpeechEnabled(), Points == 0, 13, QString(), stbYesNo, false);
+        }
+        if (Answer != 6)
+            break;
+        QThread::msleep(10);
+    }
+    SendStatus(WM_USER_REFRESH, 0);
+}
+
 void TForm1_TW::MM_EinstellungenClick()
 {
     auto WithValue = [](QAction *A, const QString &Value) {
@@ -1089,6 +1252,8 @@ void TForm1_TW::WMUserAutoClose()
     // Open windows close first, each returning as if cancelled; the close
     // follows once their callers have finished.
     if (QWidget *Modal = QApplication::activeModalWidget(); Modal && Modal != this) {
+        // Windows that ask before they close do not ask now.
+        Modal->setProperty("AutoClose", true);
         if (auto *D = qobject_cast<QDialog *>(Modal))
             D->reject();
         else

@@ -15,6 +15,7 @@ class QPlainTextEdit;
 class QPushButton;
 class TAudioPlayer;
 class TBrlUniChar;
+#include "common/TextPaneMenuC.h"
 #include "content/TypenHelperC.h"
 class THelpSystem;
 class TJobs;
@@ -135,13 +136,20 @@ private:
     void MM_H_UpdateClick();
     void MM_H_InfoClick();
     void PopupMenu_RePopup();
-    void PM_Re_Clicks(int Tag);
-    void PM_Re_LinesDownUpClick(int Tag);
     void PopupMenuBelow(QMenu *Menu, QPushButton *Btn);
+    void PM_ListeClicks(int Tag);
+    void PM_StarteClicks(int Tag);
+    void PM_SL_GeheClick();
+    void TimerStarteLektionTimer();
+    void TimerStarteSammellektionTimer();
+    // Runs one lesson in the exercise window; its result (5 completed) and
+    // the points of a completed run.
+    int RunLektion(TLektionendatei *ALektion, int &Points);
     void SendStatus(int Code, qintptr LParam);
 
     std::unique_ptr<TMainWindowHandle> FMainWindowHandle;
     std::unique_ptr<TPlainTextMemo> FMemo;
+    TTextPaneMenu FTextPaneMenu;
     QTimer FLoadWait;
     bool FStarted = false;
     bool FClosing = false;
