@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -276,6 +277,25 @@ private slots:
         QCOMPARE(D->CheckScore(), (Targets - 1) * L->Score());
     }
 
+    // A click on a cell judges it as Space does.
+    void findingLesson_byClick()
+    {
+        TLektionendatei *L =
+            Lesson(QStringLiteral("01 Buchstaben a bis j"), QStringLiteral("11 Zeichen finden a bis j.lek"));
+        QVERIFY(Open(L));
+        const int Targets = D->ClickPos().Count();
+        const int Target = D->ClickPos().FPos.first().FromPos;
+        // The middle of the target cell on the screen.
+        QTextCursor C = D->Re1->textCursor();
+        C.setPosition(MemoToDocumentPosition(MemoText(), Target));
+        const QRect Left = D->Re1->cursorRect(C);
+        C.movePosition(QTextCursor::NextCharacter);
+        const QPoint Middle((Left.center().x() + D->Re1->cursorRect(C).center().x()) / 2, Left.center().y());
+        QTest::mouseClick(D->Re1->viewport(), Qt::LeftButton, Qt::NoModifier, Middle);
+        QTRY_COMPARE(RightWrong(), QStringLiteral("Richtig: 1 | Falsch: 0"));
+        QCOMPARE(D->ClickPos().Count(), Targets - 1);
+    }
+
     // With a countdown the last target brings a new line for the same
     // target; the countdown goes on and at 0 ends the repetition.
     void findingLesson_withCountdown()
@@ -451,6 +471,31 @@ private slots:
         QCOMPARE(D->result(), 2);
         QVERIFY(!D->TimerSekunden.isActive());
         QVERIFY(!D->IsHookActive());
+    }
+
+    // The countdown holds while the program is in the background.
+    void countdown_pausesWhileInactive()
+    {
+        TLektionendatei *L =
+            Lesson(QStringLiteral("01 Buchstaben a bis j"), QStringLiteral("05 Zeichen lesen a bis e.lek"));
+        QVERIFY(L);
+        L->Settings().FAT_ZeichenLesen_Settings.Zeitfaktor = 30;
+        QVERIFY(Open(L));
+        QVERIFY(D->TimerSekunden.isActive());
+        emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(!D->TimerSekunden.isActive());
+        emit qApp->applicationStateChanged(Qt::ApplicationActive);
+        QVERIFY(D->TimerSekunden.isActive());
+        // Not while the learner is asked whether to stop.
+        FAnswers.Answer([this](QWidget *W) {
+            emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+            emit qApp->applicationStateChanged(Qt::ApplicationActive);
+            QVERIFY(!D->TimerSekunden.isActive());
+            qobject_cast<QMessageBox *>(W)->button(QMessageBox::No)->click();
+        });
+        Key(Qt::Key_Escape);
+        QTRY_VERIFY(FAnswers.IsEmpty());
+        QVERIFY(D->TimerSekunden.isActive());
     }
 
     // The field keys: next and previous input field, with a beep where
