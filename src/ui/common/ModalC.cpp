@@ -4,9 +4,23 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
 #include <memory>
+
+namespace
+{
+QWidget *ReturnWindow(const QDialog *Dlg)
+{
+    if (QWidget *Owner = Dlg->parentWidget())
+        return Owner->window();
+    for (QWidget *W : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow *>(W) && W->isVisible())
+            return W;
+    return nullptr;
+}
+} // namespace
 
 int ShowModal(const std::function<QDialog *()> &Make, const std::function<void(QDialog *)> &Shown,
               const std::function<void(QDialog *, int Result)> &After,
@@ -22,6 +36,11 @@ int ShowModal(const std::function<QDialog *()> &Make, const std::function<void(Q
     };
     try {
         std::unique_ptr<QDialog> Dlg(Make());
+        // Opened while no window was active (from a timer after another
+        // window closed): the owner, or the program's main window, comes
+        // back afterwards, or the learner's keys would go nowhere.
+        if (!Before)
+            Before = ReturnWindow(Dlg.get());
         if (Shown)
             QTimer::singleShot(0, Dlg.get(), [&Shown, D = Dlg.get()] { Shown(D); });
         Result = Dlg->exec();

@@ -52,6 +52,8 @@ TSpeakTextDlg::TSpeakTextDlg(QWidget *AOwner, const QString &ACaption, const QSt
 {
     setWindowTitle(ACaption);
     Re1 = new QPlainTextEdit(this);
+    // Short: the window's title says what the message is about.
+    Re1->setAccessibleName(QStringLiteral("Meldung"));
     Re1->setReadOnly(true);
     // Read-only, yet the caret must move for the learner to read line by line.
     Re1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
