@@ -277,6 +277,40 @@ private slots:
         QCOMPARE(D->CheckScore(), (Targets - 1) * L->Score());
     }
 
+    // The points of a run: (right - wrong) times the lesson's points, and
+    // nothing when the wrong answers are as many or more.
+    void checkScore_data()
+    {
+        QTest::addColumn<int>("Right");
+        QTest::addColumn<int>("Wrong");
+        QTest::addColumn<int>("Points");
+        QTest::newRow("7 right, 2 wrong") << 7 << 2 << 15;
+        QTest::newRow("2 right, 7 wrong") << 2 << 7 << 0;
+        QTest::newRow("3 right, 3 wrong") << 3 << 3 << 0;
+    }
+    void checkScore()
+    {
+        QFETCH(int, Right);
+        QFETCH(int, Wrong);
+        QFETCH(int, Points);
+        TLektionendatei *L =
+            Lesson(QStringLiteral("01 Buchstaben a bis j"), QStringLiteral("11 Zeichen finden a bis j.lek"));
+        QVERIFY(L);
+        QCOMPARE(L->Score(), 3);
+        L->Settings().FAT_ZeichenFinden_Settings.Wiederholungen = 20;
+        QVERIFY(Open(L));
+        for (int I = 0; I < Wrong; ++I) {
+            SetCaret(FillerPos());
+            Space();
+        }
+        for (int I = 0; I < Right; ++I) {
+            SetCaret(D->ClickPos().FPos.first().FromPos);
+            Space();
+        }
+        QCOMPARE(RightWrong(), QStringLiteral("Richtig: %1 | Falsch: %2").arg(Right).arg(Wrong));
+        QCOMPARE(D->CheckScore(), Points);
+    }
+
     // A click on a cell judges it as Space does.
     void findingLesson_byClick()
     {
