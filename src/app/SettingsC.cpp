@@ -188,6 +188,9 @@ void SaveMainForm(TIniFile &Ini)
 
 QString GetAktLernmaterialName()
 {
+    // Without a material the path is the materials folder itself.
+    if (LernmaterialPath.size() <= LernmaterialienPath.size() + 1)
+        return QString();
     return LastPathComponent(LernmaterialPath);
 }
 

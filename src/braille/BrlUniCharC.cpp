@@ -1,9 +1,10 @@
 #include "braille/BrlUniCharC.h"
 
+#include <algorithm>
+
 #include "content/PathsC.h"
 #include "content/TextFileC.h"
 #include "log/LogC.h"
-
 
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>
@@ -17,11 +18,18 @@ QString ShowAsBraille(const QString &S)
     return BrlUniChar ? BrlUniChar->Translate(S, ttToUniBrl, true) : S;
 }
 
-namespace {
+namespace
+{
 
 // The split tests: list 0 or list 1 of each pair.
-int DotsList(const QString &Dots) { return Dots.size() <= 3 ? 0 : 1; }
-int UniBrlList(QChar C) { return C.unicode() <= 0x281F ? 0 : 1; }
+int DotsList(const QString &Dots)
+{
+    return Dots.size() <= 3 ? 0 : 1;
+}
+int UniBrlList(QChar C)
+{
+    return C.unicode() <= 0x281F ? 0 : 1;
+}
 int AscCharList(QChar C)
 {
     const char16_t U = C.unicode();
@@ -132,6 +140,9 @@ void TBrlUniChar::Clear()
     FEntries.clear();
     FUniBrlIndex.clear();
     FAscCharIndex.clear();
+    // The fast path of the last table must not outlive it.
+    std::fill(std::begin(FAsciiCells), std::end(FAsciiCells), quint8(0));
+    FAsciiCellsUsable = false;
 }
 
 void TBrlUniChar::AddEntry(const TBuc &Buc)
@@ -195,8 +206,8 @@ bool TBrlUniChar::LoadFile(const QString &AFilename)
             continue;
         TBuc Buc;
         if (!Buc.SetData(Line)) {
-            LastErrorString =
-                QStringLiteral("Die Tabellendatei \"%1\" ist fehlerhaft in Zeile %2 (\"%3\")!").arg(Path).arg(I + 1).arg(Line);
+            LastErrorString = QStringLiteral("Die Tabellendatei \"%1\" ist fehlerhaft in Zeile %2 (\"%3\")!")
+                                  .arg(Path, QString::number(I + 1), Line);
             LogAdd(LastErrorString);
             BuildIndex();
             return false;
@@ -264,7 +275,8 @@ inline const TBuc *TBrlUniChar::LookupAscChar(QChar C) const
 }
 
 #ifdef TASTWERK_HAVE_AVX2_KERNEL
-namespace {
+namespace
+{
 
 using TSlowLookup = char16_t (*)(const void *Table, char16_t C);
 
@@ -272,8 +284,8 @@ using TSlowLookup = char16_t (*)(const void *Table, char16_t C);
 // (eight 16-entry byte shuffles), the few others through the slow lookup.
 // Returns how many characters it handled; the caller maps the rest.
 __attribute__((target("avx2"))) qsizetype TranslateToCellsAvx2(const char16_t *In, char16_t *Out, qsizetype N,
-                                                              const quint8 *AsciiCells, TSlowLookup Slow,
-                                                              const void *Table)
+                                                               const quint8 *AsciiCells, TSlowLookup Slow,
+                                                               const void *Table)
 {
     // Only the sixteen-character parts of ASCII that the table uses.
     __m256i Parts[8];
@@ -307,10 +319,10 @@ __attribute__((target("avx2"))) qsizetype TranslateToCellsAvx2(const char16_t *I
         }
         const __m256i Unmapped = _mm256_cmpeq_epi8(R, Zero);
         const __m256i Cells = _mm256_and_si256(R, DotBits);
-        const __m256i OutA = _mm256_blendv_epi8(_mm256_unpacklo_epi8(Cells, CellHigh), A,
-                                                _mm256_unpacklo_epi8(Unmapped, Unmapped));
-        const __m256i OutB = _mm256_blendv_epi8(_mm256_unpackhi_epi8(Cells, CellHigh), B,
-                                                _mm256_unpackhi_epi8(Unmapped, Unmapped));
+        const __m256i OutA =
+            _mm256_blendv_epi8(_mm256_unpacklo_epi8(Cells, CellHigh), A, _mm256_unpacklo_epi8(Unmapped, Unmapped));
+        const __m256i OutB =
+            _mm256_blendv_epi8(_mm256_unpackhi_epi8(Cells, CellHigh), B, _mm256_unpackhi_epi8(Unmapped, Unmapped));
         _mm256_storeu_si256(reinterpret_cast<__m256i *>(Out + I), OutA);
         _mm256_storeu_si256(reinterpret_cast<__m256i *>(Out + I + 16), OutB);
         for (unsigned Others = unsigned(_mm256_movemask_epi8(V)); Others; Others &= Others - 1) {
@@ -437,10 +449,10 @@ QString TBrlUniChar::Translate(const QString &Text, TTranslateTyp ToTyp, bool No
             if (J >= N) {
                 Result += u']';
                 Result += QStringView(Text).mid(I);
+                Inside = false;
                 break;
             }
-            if (!LookupUniBrl(Text[J]))
-            {
+            if (!LookupUniBrl(Text[J])) {
                 Result += u']';
                 Inside = false;
             }
@@ -452,6 +464,10 @@ QString TBrlUniChar::Translate(const QString &Text, TTranslateTyp ToTyp, bool No
             Inside = false;
         }
     }
+    // Cells at the very end: the run is closed all the same, so that the
+    // text reads back to the same cells.
+    if (Inside)
+        Result += u']';
     return Result;
 }
 
@@ -465,14 +481,29 @@ QString TBrlUniChar::ConvertTextToBrlString(const QString &Text) const
         }
         QChar Substitute;
         switch (C.unicode()) {
-        case u'[': Substitute = u'{'; break;
-        case u'\\': Substitute = u'|'; break;
-        case u']': Substitute = u'}'; break;
-        case u'ß': Substitute = u'~'; break;
-        case u'ä': Substitute = u'`'; break;
-        case u'ö': Substitute = u'9'; break;
-        case u'ü': Substitute = u'8'; break;
-        default: continue;
+        case u'[':
+            Substitute = u'{';
+            break;
+        case u'\\':
+            Substitute = u'|';
+            break;
+        case u']':
+            Substitute = u'}';
+            break;
+        case u'ß':
+            Substitute = u'~';
+            break;
+        case u'ä':
+            Substitute = u'`';
+            break;
+        case u'ö':
+            Substitute = u'9';
+            break;
+        case u'ü':
+            Substitute = u'8';
+            break;
+        default:
+            continue;
         }
         if (const TBuc *B = LookupAscChar(Substitute))
             C = B->UniBrl;

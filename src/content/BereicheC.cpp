@@ -121,9 +121,15 @@ bool TBereiche::LoadFile(const QString &AFilename, bool OnlyReadHeader)
         const QString Name = Eq < 0 ? QString() : TrimCtl(Line.left(Eq));
         if (Name.isEmpty()) {
             Report(QStringLiteral("Die Bereichedatei \"%1\" ist fehlerhaft in Zeile %2 (\"%3\")!")
-                       .arg(FileName)
-                       .arg(I + 1)
-                       .arg(Lines[I]));
+                       .arg(FileName, QString::number(I + 1), Lines[I]));
+            continue;
+        }
+        // An area is a folder of the learning material itself: a name that
+        // climbs out of it, or starts at the root, is refused.
+        const QStringList Parts = QString(Name).replace(u'\\', u'/').split(u'/', Qt::SkipEmptyParts);
+        if (Name.startsWith(u'/') || Name.startsWith(u'\\') || Name.contains(u':') ||
+            Parts.contains(QStringLiteral("..")) || Parts.contains(QStringLiteral("."))) {
+            Report(QStringLiteral("Der Bereicheordner \"%1\" liegt nicht im Lernmaterial!").arg(Name));
             continue;
         }
         // Written on Windows, a folder name may differ in letter case or use

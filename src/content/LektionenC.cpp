@@ -166,15 +166,12 @@ bool TLektionendatei::LoadFile(const TFileInfo &AFileInfo)
                 FScore = Ok ? qBound(0, Score, MaxScore) : 0;
                 if (Ok && FScore != Score)
                     FHinweise.append(QStringLiteral("\"%1\" liegt außerhalb von 0 bis %2, es gilt %3")
-                                         .arg(Line)
-                                         .arg(MaxScore)
-                                         .arg(FScore));
+                                         .arg(Line, QString::number(MaxScore), QString::number(FScore)));
                 else if (!Ok && !Value.isEmpty())
                     FHinweise.append(QStringLiteral("\"%1\" ist keine Zahl, es gilt 0").arg(Line));
                 else if (Ok && Value != ValueAfter(Line, 7))
                     FHinweise.append(QStringLiteral("\"%1\" wird nur als \"%2\" gelesen, es gilt %3")
-                                         .arg(Line, Value)
-                                         .arg(FScore));
+                                         .arg(Line, Value, QString::number(FScore)));
             }
             break;
         case psSection:

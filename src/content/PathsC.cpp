@@ -32,7 +32,8 @@ QString SoundsPath;
 QString DesktopLinkFile;
 QString CommonDesktopLinkFile;
 
-namespace {
+namespace
+{
 // The learner's files of the current learning material, relative to the
 // program folder or the user's data folder.
 QString LernmaterialName;
@@ -123,9 +124,21 @@ void InitPaths(const QString &ProgramFolder, const QString &UserName, const QStr
     SoundsPath = ProgramPath + QStringLiteral("Sounds/");
 }
 
+namespace
+{
+// The folder a learning material or area name stands for: its last part,
+// trimmed as the settings file reads it back, and never a way out of the
+// folder it belongs in.
+QString FolderName(const QString &Name)
+{
+    const QString N = TrimCtl(LastPathComponent(Name));
+    return N == u"." || N == u".." ? QString() : N;
+}
+} // namespace
+
 void SetLernmaterialPath(const QString &Name)
 {
-    LernmaterialName = LastPathComponent(Name);
+    LernmaterialName = FolderName(Name);
     LernmaterialPath = LernmaterialienPath + LernmaterialName + u'/';
     DatenbankenPath = LernmaterialPath + QStringLiteral("Datenbanken/");
     SetBereichPath(QString());
@@ -136,10 +149,8 @@ void SetLernmaterialPath(const QString &Name)
 
 void SetBereichPath(const QString &Name)
 {
-    if (Name.isEmpty())
-        BereichPath = LernmaterialPath;
-    else
-        BereichPath = LernmaterialPath + LastPathComponent(Name) + u'/';
+    const QString Folder = FolderName(Name);
+    BereichPath = Folder.isEmpty() ? LernmaterialPath : LernmaterialPath + Folder + u'/';
 }
 
 void CreateFolders()

@@ -71,9 +71,7 @@ bool TSammeldatei::LoadFile(const TFileInfo &AFileInfo)
         const QString Name = Line.startsWith(u"File=") ? TrimCtl(Line.mid(5)) : QString();
         if (Name.isEmpty()) {
             Report(QStringLiteral("Die Sammeldatei \"%1\" ist fehlerhaft in Zeile %2 (\"%3\")!")
-                       .arg(FileName)
-                       .arg(I + 1)
-                       .arg(Lines[I]));
+                       .arg(FileName, QString::number(I + 1), Lines[I]));
             continue;
         }
         // Names written on Windows use backslashes.

@@ -12,15 +12,15 @@
 #include <emmintrin.h>
 #endif
 
-namespace {
+namespace
+{
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five codes it
 // leaves undefined keep their C1 control value.
 constexpr char16_t Cp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 bool IsAscii(const QByteArray &Bytes)
@@ -31,8 +31,34 @@ bool IsAscii(const QByteArray &Bytes)
     return true;
 }
 
+// UTF-32 by hand: Qt turns code points above U+10FFFF into broken
+// surrogates. Every unit that is no Unicode scalar value, and bytes left
+// over at the end, become U+FFFD.
+QString DecodeUtf32(QByteArrayView Bytes, bool BigEndian)
+{
+    QString Result;
+    Result.reserve(Bytes.size() / 4 + 1);
+    const qsizetype Units = Bytes.size() / 4;
+    for (qsizetype I = 0; I < Units; ++I) {
+        const auto *P = reinterpret_cast<const uchar *>(Bytes.data()) + 4 * I;
+        const char32_t U = BigEndian ? (char32_t(P[0]) << 24 | char32_t(P[1]) << 16 | char32_t(P[2]) << 8 | P[3])
+                                     : (char32_t(P[3]) << 24 | char32_t(P[2]) << 16 | char32_t(P[1]) << 8 | P[0]);
+        if (U > 0x10FFFF || (U >= 0xD800 && U <= 0xDFFF))
+            Result += QChar(QChar::ReplacementCharacter);
+        else if (QChar::requiresSurrogates(U))
+            Result += QString::fromUcs4(&U, 1);
+        else
+            Result += QChar(char16_t(U));
+    }
+    if (Bytes.size() % 4 != 0)
+        Result += QChar(QChar::ReplacementCharacter);
+    return Result;
+}
+
 QString DecodeWith(QStringConverter::Encoding Enc, QByteArrayView Bytes)
 {
+    if (Enc == QStringConverter::Utf32LE || Enc == QStringConverter::Utf32BE)
+        return DecodeUtf32(Bytes, Enc == QStringConverter::Utf32BE);
     QStringDecoder Decoder(Enc, QStringConverter::Flag::Stateless);
     return Decoder.decode(Bytes);
 }
@@ -107,8 +133,8 @@ int DetectTextFileTypeOfBytes(const QByteArray &Head)
         B[I] = uchar(Head[I]);
     if (B[0] == 0xEF && B[1] == 0xBB && B[2] == 0xBF)
         return 4;
-    if ((B[0] == 0xFF && B[1] == 0xFE) || (B[0] == 0xFE && B[1] == 0xFF)
-        || (B[0] == 0x00 && B[1] == 0x00 && B[2] == 0xFE && B[3] == 0xFF))
+    if ((B[0] == 0xFF && B[1] == 0xFE) || (B[0] == 0xFE && B[1] == 0xFF) ||
+        (B[0] == 0x00 && B[1] == 0x00 && B[2] == 0xFE && B[3] == 0xFF))
         return 2;
     if (B[0] == 0x7B && B[1] == 0x5C && B[2] == 0x72)
         return 3;

@@ -74,13 +74,13 @@ public:
         if (FNotes) {
             const QString Written = TrimCtl(FLine.mid(Key.size() + 1));
             if (!Ok)
-                FNotes->append(QStringLiteral("\"%1\" ist keine Zahl, es gilt %2").arg(FLine).arg(Field));
+                FNotes->append(QStringLiteral("\"%1\" ist keine Zahl, es gilt %2").arg(FLine, QString::number(Field)));
             else if (Field != N)
                 FNotes->append(QStringLiteral("\"%1\" liegt außerhalb von %2 bis %3, es gilt %4")
-                                   .arg(FLine).arg(Lo).arg(Hi).arg(Field));
+                                   .arg(FLine, QString::number(Lo), QString::number(Hi), QString::number(Field)));
             else if (Written != V)
                 FNotes->append(QStringLiteral("\"%1\" wird nur als \"%2\" gelesen, es gilt %3")
-                                   .arg(FLine, V).arg(Field));
+                                   .arg(FLine, V, QString::number(Field)));
         }
         return true;
     }
@@ -287,14 +287,34 @@ TWordLists SelectWords(TDaten &Daten, const QStringList &Woerterdateien, const T
     return Result;
 }
 
-// A new position list of the characters that occur in the word.
+// The signs German braille writes in front of a word: the number sign and
+// the capital sign (twice for a word in capitals).
+bool IsSignInFront(QChar C)
+{
+    return C == u'#' || C == u'$';
+}
+
+// A new position list of the characters that occur in the word. The places
+// are those a learner means: the first letter or digit after the signs in
+// front is at the beginning (2 in "#29"), and a sign in front is itself at
+// the beginning.
 TZeichenInWortPos Positions(const QString &Brl, const QString &Characters)
 {
+    qsizetype Front = 0;
+    while (Front < Brl.size() - 1 && IsSignInFront(Brl[Front]))
+        ++Front;
+    const QString Word = Brl.mid(Front);
+    const QStringView Signs = QStringView(Brl).left(Front);
     TZeichenInWortPos P;
     for (QChar C : Characters) {
-        const qsizetype First = FindChar(Brl, C);
+        const qsizetype First = FindChar(Word, C);
+        TZeichenInWortPosSet Flags;
         if (First >= 0)
-            P.Add(C, TZeichenInWortPos::CreateFlags(int(First) + 1, C, Brl));
+            Flags = TZeichenInWortPos::CreateFlags(int(First) + 1, C, Word);
+        if (Signs.contains(C))
+            Flags.Include(ziwpBegin);
+        if (!Flags.IsEmpty())
+            P.Add(C, Flags);
     }
     return P;
 }

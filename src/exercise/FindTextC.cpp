@@ -52,6 +52,18 @@ QChar TargetCharacter(const TDatensatz &D)
     return I >= 0 && I < P.Count() ? P.GetList()[I].Character : QChar(u' ');
 }
 
+// How the learner hears (and, in print, reads) the asked character: the
+// print form of its learning-character record. Letter groups stand in the
+// table under characters of their own ("_" for sch), which must never be
+// spoken; a character without a record is named as it is.
+QString CharacterName(QChar Z, const TDatensatzDynArray &Names)
+{
+    for (const TDatensatz &D : Names)
+        if (D.Brl.size() == 1 && D.Brl[0] == Z && !D.Text.trimmed().isEmpty())
+            return D.Text.trimmed();
+    return QString(Z);
+}
+
 // Chooses at random which character of the word, and at which of its
 // places, is asked for.
 void ChoosePlace(TDatensatz &D)
@@ -192,11 +204,27 @@ void Shuffle(TDatensatzDynArray &Items)
     Items = Order;
 }
 
+QString BuildFindText(TClickPos &ClickPos, bool NewDatensatz, const TDatensatzDynArray &FindList,
+                      const TDatensatzDynArray &FillList, const TLeerzeichen &Leerzeichen, int Maximum,
+                      bool ZeigeNormaltext, int Mode, const TDatensatzDynArray &Names);
+
 } // namespace
 
 QString CreateFindText(TClickPos &ClickPos, bool NewDatensatz, const TDatensatzDynArray &FindList,
                        const TDatensatzDynArray &FillList, const TLeerzeichen &Leerzeichen, int Maximum,
                        bool ZeigeNormaltext, int Mode)
+{
+    return BuildFindText(ClickPos, NewDatensatz, FindList, FillList, Leerzeichen, Maximum, ZeigeNormaltext, Mode, {});
+}
+
+namespace
+{
+
+// CreateFindText, with the learning-character records that name the asked
+// character in mode 2.
+QString BuildFindText(TClickPos &ClickPos, bool NewDatensatz, const TDatensatzDynArray &FindList,
+                      const TDatensatzDynArray &FillList, const TLeerzeichen &Leerzeichen, int Maximum,
+                      bool ZeigeNormaltext, int Mode, const TDatensatzDynArray &Names)
 {
     const int W = BrailleChars;
 
@@ -222,9 +250,10 @@ QString CreateFindText(TClickPos &ClickPos, bool NewDatensatz, const TDatensatzD
             ClickPos.FPos.clear(); // nothing to find
             return Message + CrLf;
         }
-        const QString Shown = ZeigeNormaltext ? QString(Z) : ShowAsBraille(QString(Z));
+        const QString Name = CharacterName(Z, Names);
+        const QString Shown = ZeigeNormaltext ? Name : ShowAsBraille(QString(Z));
         Result = QStringLiteral("Finde %1:").arg(FormatPlace(ZTyp, Shown)) + CrLf;
-        ClickPos.FSpeakTextString = QStringLiteral("Finde %1:").arg(FormatPlace(ZTyp, QString(Z)));
+        ClickPos.FSpeakTextString = QStringLiteral("Finde %1:").arg(FormatPlace(ZTyp, Name));
         break;
     }
     default:
@@ -310,6 +339,8 @@ QString CreateFindText(TClickPos &ClickPos, bool NewDatensatz, const TDatensatzD
     return Result + ShowAsBraille(Line) + CrLf;
 }
 
+} // namespace
+
 QString TAT_VerstecktesZeichen_Settings::CreateText(TClickPos &ClickPos, bool NewDatensatz) const
 {
     return CreateFindText(ClickPos, NewDatensatz, Lernzeichenliste, Trennzeichenliste, Leerzeichen,
@@ -342,6 +373,7 @@ QString TAT_FigurFinden_Settings::CreateText(TClickPos &ClickPos, bool NewDatens
 
 QString TAT_ZeichenInWortFinden_Settings::CreateText(TClickPos &ClickPos, bool NewDatensatz) const
 {
-    return CreateFindText(ClickPos, NewDatensatz, WoerterlisteLernen, WoerterlisteAlle,
-                          TLeerzeichen::Create(ltAlways, Leerzeichen), MaxWortAnzahl, ZeigeNormaltext, fmZeichenInWort);
+    return BuildFindText(ClickPos, NewDatensatz, WoerterlisteLernen, WoerterlisteAlle,
+                         TLeerzeichen::Create(ltAlways, Leerzeichen), MaxWortAnzahl, ZeigeNormaltext, fmZeichenInWort,
+                         Lernzeichenliste + Gelerntzeichenliste);
 }

@@ -17,10 +17,14 @@
 
 #include "../common/Louis.h"
 
-namespace {
+namespace
+{
 
 const char *const G0 = "unicode.dis,de-g0-detailed.utb";
 const char *const G1 = "unicode.dis,de-g1.ctb";
+// Kurzschrift: the contractions of the first Kurzschrift course, each inside
+// a word where liblouis writes it as one cell.
+const char *const G2 = "unicode.dis,de-g2-detailed.ctb";
 
 // How the table entry of a row is found.
 enum TLookup {
@@ -99,6 +103,13 @@ const TRow Rows[] = {
     {"hyphen", u'-', G0, u"ab-cd", 2, lkFind},
     {"quotation mark (opening)", u'"', G0, u"\"ab", 0, lkFind},
     {"low quotation mark", u'\u201E', G0, u"\u201Eab", 0, lkFind},
+    {"right quotation mark (closing)", u'\u201D', G0, u"ab\u201D", 2, lkFind},
+    // Exception: German braille writes the closing quotation mark “ (U+201C)
+    // with dots 3-5-6. liblouis's German tables map “ to 2-3-6, the cell of
+    // the opening mark, as they take it for the English opening quote; the
+    // row is compared with the cell liblouis writes for a plain quotation
+    // mark that closes a word.
+    {"left quotation mark (German closing)", u'\u201C', G0, u"\"ab\"", -1, lkFind},
     {"apostrophe", u'\'', G0, u"ab's", 2, lkFind},
     {"section sign", u'§', G0, u"§ 5", 0, lkFind},
 
@@ -127,6 +138,34 @@ const TRow Rows[] = {
     {"ch", u'*', G1, u"ich", 1, lkFind},
     {"sch", u'_', G1, u"schule", 0, lkFind},
     {"st", u'>', G1, u"stein", 0, lkFind},
+    {"er", u'ŕ', G2, u"Vater", 4, lkFind},
+    {"en", u'ń', G2, u"Regen", 4, lkFind},
+    {"el", u'ĺ', G2, u"Nebel", 4, lkFind},
+    {"ein", u'ë', G2, u"Stein", 2, lkFind},
+    {"ll", u'ľ', G2, u"Teller", 3, lkFind},
+    {"mm", u'ṁ', G2, u"Zimmer", 3, lkFind},
+    {"ss", u'š', G2, u"Wasser", 3, lkFind},
+    {"ck", u'ķ', G2, u"Zucker", 3, lkFind},
+    {"es", u'ś', G2, u"lesen", 1, lkFind},
+    {"em", u'ḿ', G2, u"Hemd", 2, lkFind},
+    {"te", u'ť', G2, u"Tomate", 5, lkFind},
+    {"ge", u'ǧ', G2, u"Auge", 2, lkFind},
+    {"ig", u'ï', G2, u"Honig", 4, lkFind},
+    {"ich", u'ì', G2, u"Licht", 2, lkFind},
+    {"an", u'ā', G2, u"Tante", 2, lkFind},
+    {"in", u'í', G2, u"Kinder", 2, lkFind},
+    {"un", u'ū', G2, u"Hund", 2, lkFind},
+    {"ar", u'â', G2, u"Garten", 2, lkFind},
+    {"al", u'à', G2, u"kalt", 1, lkFind},
+    {"or", u'ô', G2, u"Dorf", 2, lkFind},
+    {"eh", u'ê', G2, u"gehen", 1, lkFind},
+    {"ach", u'á', G2, u"Dach", 2, lkFind},
+    {"be", u'ḃ', G2, u"Besuch", 1, lkFind},
+    {"ver", u'ṽ', G2, u"verkaufen", 0, lkFind},
+    {"ung", u'ú', G2, u"Wohnung", 5, lkFind},
+    {"heit", u'ĥ', G2, u"Freiheit", 4, lkFind},
+    {"keit", u'ǩ', G2, u"Kleinigkeit", 5, lkFind},
+    {"lich", u'ł', G2, u"fröhlich", 4, lkFind},
 };
 
 QString Louis(const char *Table, const QString &Text)
@@ -179,6 +218,7 @@ private slots:
         QVERIFY2(FTable.LoadFile(Path), qPrintable(FTable.LastErrorString));
         QVERIFY2(lou_getTable(G0), G0);
         QVERIFY2(lou_getTable(G1), G1);
+        QVERIFY2(lou_getTable(G2), G2);
     }
 
     void cleanupTestCase() { lou_free(); }
@@ -198,8 +238,9 @@ private slots:
 
         const QString Out = Louis(Row.Table, QString::fromUtf16(Row.Input));
         const QChar Cell = LouisCell(Row);
-        QVERIFY2(Cell.unicode() >= 0x2800 && Cell.unicode() <= 0x28FF,
-                 qPrintable(QStringLiteral("liblouis gives \"%1\" for \"%2\"").arg(Out, QString::fromUtf16(Row.Input))));
+        QVERIFY2(
+            Cell.unicode() >= 0x2800 && Cell.unicode() <= 0x28FF,
+            qPrintable(QStringLiteral("liblouis gives \"%1\" for \"%2\"").arg(Out, QString::fromUtf16(Row.Input))));
 
         TBuc Buc;
         QVERIFY2(FTable.FindAscChar(Char, Buc), qPrintable(Describe(Char) + QStringLiteral(" is not in the table")));
@@ -208,8 +249,8 @@ private slots:
             const TBucDynArray &Entries = FTable.Entries();
             const auto It = std::find_if(Entries.begin(), Entries.end(),
                                          [&](const TBuc &B) { return B.AscChar == Char && B.UniBrl == Cell; });
-            QVERIFY2(It != Entries.end(),
-                     qPrintable(QStringLiteral("no entry %1 with the cell %2 (liblouis \"%3\")").arg(Describe(Char), QString(Cell), Out)));
+            QVERIFY2(It != Entries.end(), qPrintable(QStringLiteral("no entry %1 with the cell %2 (liblouis \"%3\")")
+                                                         .arg(Describe(Char), QString(Cell), Out)));
             Buc = *It;
         }
         QVERIFY2(Buc.UniBrl == Cell, qPrintable(QStringLiteral("%1: table %2, liblouis %3 at %4 of \"%5\"")

@@ -18,7 +18,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 QString Fixture(const QString &Name)
 {
@@ -51,7 +52,10 @@ QString NotLoaded(const QString &Path)
 
 QString Faulty(const QString &Path, int Line, const QString &Text)
 {
-    return QStringLiteral("Die Tabellendatei \"%1\" ist fehlerhaft in Zeile %2 (\"%3\")!").arg(Path).arg(Line).arg(Text);
+    return QStringLiteral("Die Tabellendatei \"%1\" ist fehlerhaft in Zeile %2 (\"%3\")!")
+        .arg(Path)
+        .arg(Line)
+        .arg(Text);
 }
 
 // Every UTF-16 code unit once, in order.
@@ -248,9 +252,10 @@ private slots:
         QTest::newRow("CR") << QByteArray("1=$2801 $61\r\r\roops\r") << 4 << QStringLiteral("oops") << 1;
         QTest::newRow("mixed") << QByteArray("1=$2801 $61\r\n\n\r; c\noops") << 5 << QStringLiteral("oops") << 1;
         QTest::newRow("blank, spaces, tabs and comments")
-            << QByteArray("; Kopf\n\n   \n\t\t\n  ; eingerückt\n;\n1=$2801 $61\n \t oops \t\n")
-            << 8 << QStringLiteral("oops") << 1;
-        QTest::newRow("last line without break") << QByteArray("1=$2801 $61\n12$2803") << 2 << QStringLiteral("12$2803") << 1;
+            << QByteArray("; Kopf\n\n   \n\t\t\n  ; eingerückt\n;\n1=$2801 $61\n \t oops \t\n") << 8
+            << QStringLiteral("oops") << 1;
+        QTest::newRow("last line without break")
+            << QByteArray("1=$2801 $61\n12$2803") << 2 << QStringLiteral("12$2803") << 1;
         QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF; Kopf\n1=$2801 $61\n$2803 $62\n") << 3
                                          << QStringLiteral("$2803 $62") << 1;
         QTest::newRow("UTF-16") << QByteArray("\xFF\xFE;\0\n\0\xFC\0\n\0", 10) << 2 << QStringLiteral("ü") << 0;
@@ -286,28 +291,42 @@ private slots:
         QTest::addColumn<int>("ascChar");
 
         QTest::newRow("canonical") << QStringLiteral("1=$2801 $61") << true << QStringLiteral("1") << 0x2801 << 0x61;
-        QTest::newRow("two fields: a space") << QStringLiteral("1=$2801") << true << QStringLiteral("1") << 0x2801 << 32;
-        QTest::newRow("spaces around") << QStringLiteral("  \t1=$2801 $61 \t") << true << QStringLiteral("1") << 0x2801 << 0x61;
-        QTest::newRow("runs of separators") << QStringLiteral("1 == $2801   $61") << true << QStringLiteral("1") << 0x2801 << 0x61;
-        QTest::newRow("space instead of =") << QStringLiteral("1 $2801 $61") << true << QStringLiteral("1") << 0x2801 << 0x61;
-        QTest::newRow("dots verbatim") << QStringLiteral("5421=$281B $67") << true << QStringLiteral("5421") << 0x281B << 0x67;
-        QTest::newRow("lower-case hex") << QStringLiteral("1245=$281b $6a") << true << QStringLiteral("1245") << 0x281B << 0x6A;
+        QTest::newRow("two fields: a space")
+            << QStringLiteral("1=$2801") << true << QStringLiteral("1") << 0x2801 << 32;
+        QTest::newRow("spaces around") << QStringLiteral("  \t1=$2801 $61 \t") << true << QStringLiteral("1") << 0x2801
+                                       << 0x61;
+        QTest::newRow("runs of separators")
+            << QStringLiteral("1 == $2801   $61") << true << QStringLiteral("1") << 0x2801 << 0x61;
+        QTest::newRow("space instead of =")
+            << QStringLiteral("1 $2801 $61") << true << QStringLiteral("1") << 0x2801 << 0x61;
+        QTest::newRow("dots verbatim") << QStringLiteral("5421=$281B $67") << true << QStringLiteral("5421") << 0x281B
+                                       << 0x67;
+        QTest::newRow("lower-case hex") << QStringLiteral("1245=$281b $6a") << true << QStringLiteral("1245") << 0x281B
+                                        << 0x6A;
         QTest::newRow("decimal cell") << QStringLiteral("1=10241 $61") << true << QStringLiteral("1") << 0x2801 << 0x61;
-        QTest::newRow("decimal character") << QStringLiteral("1=$2801 97") << true << QStringLiteral("1") << 0x2801 << 0x61;
+        QTest::newRow("decimal character")
+            << QStringLiteral("1=$2801 97") << true << QStringLiteral("1") << 0x2801 << 0x61;
         QTest::newRow("0x cell") << QStringLiteral("1=0x2801 $61") << true << QStringLiteral("1") << 0x2801 << 0x61;
-        QTest::newRow("0x character") << QStringLiteral("1=$2801 0x61") << true << QStringLiteral("1") << 0x2801 << 0x61;
+        QTest::newRow("0x character") << QStringLiteral("1=$2801 0x61") << true << QStringLiteral("1") << 0x2801
+                                      << 0x61;
         QTest::newRow("0X") << QStringLiteral("1=0X2801 $61") << true << QStringLiteral("1") << 0x2801 << 0x61;
         QTest::newRow("x") << QStringLiteral("1=x2801 $61") << true << QStringLiteral("1") << 0x2801 << 0x61;
         QTest::newRow("X") << QStringLiteral("1=$2801 X61") << true << QStringLiteral("1") << 0x2801 << 0x61;
         QTest::newRow("plus sign") << QStringLiteral("1=$2801 +97") << true << QStringLiteral("1") << 0x2801 << 0x61;
-        QTest::newRow("character not a number: a space") << QStringLiteral("1=$2801 a") << true << QStringLiteral("1") << 0x2801 << 32;
-        QTest::newRow("cell not a number: a space") << QStringLiteral("1=$zz $61") << true << QStringLiteral("1") << 32 << 0x61;
-        QTest::newRow("highest code unit") << QStringLiteral("1=$FFFF $0") << true << QStringLiteral("1") << 0xFFFF << 0;
-        QTest::newRow("$ at position 3") << QStringLiteral("12$2803 $62") << true << QStringLiteral("12$2803") << 0x62 << 32;
+        QTest::newRow("character not a number: a space")
+            << QStringLiteral("1=$2801 a") << true << QStringLiteral("1") << 0x2801 << 32;
+        QTest::newRow("cell not a number: a space")
+            << QStringLiteral("1=$zz $61") << true << QStringLiteral("1") << 32 << 0x61;
+        QTest::newRow("highest code unit")
+            << QStringLiteral("1=$FFFF $0") << true << QStringLiteral("1") << 0xFFFF << 0;
+        QTest::newRow("$ at position 3") << QStringLiteral("12$2803 $62") << true << QStringLiteral("12$2803") << 0x62
+                                         << 32;
         // A tab separates nothing: "1\t$2801" is the first field.
         // "$2801\t" is no number: the tab belongs to the field.
-        QTest::newRow("tab after a number") << QStringLiteral("1=$2801\t $61") << true << QStringLiteral("1") << 32 << 0x61;
-        QTest::newRow("tab is no separator") << QStringLiteral("1\t$2801 $61") << true << QStringLiteral("1\t$2801") << 0x61 << 32;
+        QTest::newRow("tab after a number")
+            << QStringLiteral("1=$2801\t $61") << true << QStringLiteral("1") << 32 << 0x61;
+        QTest::newRow("tab is no separator")
+            << QStringLiteral("1\t$2801 $61") << true << QStringLiteral("1\t$2801") << 0x61 << 32;
 
         QTest::newRow("$ at position 1") << QStringLiteral("$2801 $61") << false << QString() << 0 << 0;
         QTest::newRow("$ at position 2") << QStringLiteral("1$2801 $61") << false << QString() << 0 << 0;
@@ -361,7 +380,8 @@ private slots:
 
         QTest::newRow("letter") << QStringLiteral("1") << 0x2801 << 0x61 << QStringLiteral("1=$2801 $61");
         QTest::newRow("upper-case hex") << QStringLiteral("1245") << 0x281B << 0x6A << QStringLiteral("1245=$281B $6A");
-        QTest::newRow("character of four digits") << QStringLiteral("236") << 0x2826 << 0x201E << QStringLiteral("236=$2826 $201E");
+        QTest::newRow("character of four digits")
+            << QStringLiteral("236") << 0x2826 << 0x201E << QStringLiteral("236=$2826 $201E");
         QTest::newRow("at least two digits") << QStringLiteral("4") << 0x2808 << 0x7 << QStringLiteral("4=$2808 $07");
         QTest::newRow("at least four digits") << QStringLiteral("1") << 0x41 << 0x0 << QStringLiteral("1=$0041 $00");
         QTest::newRow("dots as given") << QStringLiteral("521") << 0x2813 << 0xFC << QStringLiteral("521=$2813 $FC");
@@ -415,21 +435,28 @@ private slots:
         QTest::newRow("cell of a and 1") << Doppelt << fkUniBrl << QStringLiteral("⠁") << QStringLiteral("1=$2801 $61");
         QTest::newRow("character 1") << Doppelt << fkAscChar << QStringLiteral("1") << QStringLiteral("1=$2801 $31");
         QTest::newRow("dots of a and 1") << Doppelt << fkDots << QStringLiteral("1") << QStringLiteral("1=$2801 $61");
-        QTest::newRow("dots of g and 7") << Doppelt << fkDots << QStringLiteral("1245") << QStringLiteral("1245=$281B $67");
-        QTest::newRow("cell of g and 7") << Doppelt << fkUniBrl << QStringLiteral("⠛") << QStringLiteral("1245=$281B $67");
+        QTest::newRow("dots of g and 7") << Doppelt << fkDots << QStringLiteral("1245")
+                                         << QStringLiteral("1245=$281B $67");
+        QTest::newRow("cell of g and 7") << Doppelt << fkUniBrl << QStringLiteral("⠛")
+                                         << QStringLiteral("1245=$281B $67");
         QTest::newRow("character 7") << Doppelt << fkAscChar << QStringLiteral("7") << QStringLiteral("1245=$281B $37");
-        QTest::newRow("two cells for 8") << Doppelt << fkAscChar << QStringLiteral("8") << QStringLiteral("125=$2813 $38");
-        QTest::newRow("second cell of 8") << Doppelt << fkUniBrl << QStringLiteral("⠳") << QStringLiteral("1256=$2833 $38");
-        QTest::newRow("cell above 281F") << Doppelt << fkUniBrl << QStringLiteral("⠣") << QStringLiteral("126=$2823 $25");
+        QTest::newRow("two cells for 8") << Doppelt << fkAscChar << QStringLiteral("8")
+                                         << QStringLiteral("125=$2813 $38");
+        QTest::newRow("second cell of 8")
+            << Doppelt << fkUniBrl << QStringLiteral("⠳") << QStringLiteral("1256=$2833 $38");
+        QTest::newRow("cell above 281F") << Doppelt << fkUniBrl << QStringLiteral("⠣")
+                                         << QStringLiteral("126=$2823 $25");
         QTest::newRow("character u") << Doppelt << fkAscChar << QStringLiteral("u") << QStringLiteral("126=$2823 $75");
-        QTest::newRow("space: first line without character") << Doppelt << fkAscChar << QStringLiteral(" ")
-                                                             << QStringLiteral("4=$2808 $20");
-        QTest::newRow("second cell of the space") << Doppelt << fkUniBrl << QStringLiteral("⠐") << QStringLiteral("5=$2810 $20");
+        QTest::newRow("space: first line without character")
+            << Doppelt << fkAscChar << QStringLiteral(" ") << QStringLiteral("4=$2808 $20");
+        QTest::newRow("second cell of the space")
+            << Doppelt << fkUniBrl << QStringLiteral("⠐") << QStringLiteral("5=$2810 $20");
 
         const QString Rand = QStringLiteral("BrlRand.txt");
         QTest::newRow("character 0") << Rand << fkAscChar << QString(QChar(0)) << QStringLiteral("1=$FFFF $00");
         QTest::newRow("cell FFFF") << Rand << fkUniBrl << QString(QChar(0xFFFF)) << QStringLiteral("1=$FFFF $00");
-        QTest::newRow("character FFFF") << Rand << fkAscChar << QString(QChar(0xFFFF)) << QStringLiteral("2=$0000 $FFFF");
+        QTest::newRow("character FFFF") << Rand << fkAscChar << QString(QChar(0xFFFF))
+                                        << QStringLiteral("2=$0000 $FFFF");
         QTest::newRow("cell 0") << Rand << fkUniBrl << QString(QChar(0)) << QStringLiteral("2=$0000 $FFFF");
     }
 
@@ -448,9 +475,15 @@ private slots:
         TBuc Buc = Given;
         bool Found = false;
         switch (kind) {
-        case fkDots: Found = Table.FindDots(key, Buc); break;
-        case fkUniBrl: Found = Table.FindUniBrl(key.at(0), Buc); break;
-        case fkAscChar: Found = Table.FindAscChar(key.at(0), Buc); break;
+        case fkDots:
+            Found = Table.FindDots(key, Buc);
+            break;
+        case fkUniBrl:
+            Found = Table.FindUniBrl(key.at(0), Buc);
+            break;
+        case fkAscChar:
+            Found = Table.FindAscChar(key.at(0), Buc);
+            break;
         }
         QCOMPARE(Found, !expected.isEmpty());
         QCOMPARE(Buc.ToString(), Found ? expected : Given.ToString());
@@ -506,9 +539,8 @@ private slots:
         QTest::addColumn<bool>("noMarker");
         QTest::addColumn<QString>("expected");
 
-        auto Row = [](const char *Name, const QString &Text, TTranslateTyp Typ, bool NoMarker, const QString &Expected) {
-            QTest::newRow(Name) << Text << Typ << NoMarker << Expected;
-        };
+        auto Row = [](const char *Name, const QString &Text, TTranslateTyp Typ, bool NoMarker,
+                      const QString &Expected) { QTest::newRow(Name) << Text << Typ << NoMarker << Expected; };
 
         // Without markers: every position on its own, length kept.
         Row("plain to cells", QStringLiteral("Ab. x[c]"), ttToUniBrl, true, QStringLiteral("A⠃⠄ x[⠉]"));
@@ -517,17 +549,21 @@ private slots:
         Row("plain to text, empty", QString(), ttToAscChar, true, QString());
 
         // Bracket markup to cells.
-        Row("markup: word in brackets", QStringLiteral("Das [ab] ist"), ttToUniBrl, false, QStringLiteral("Das ⠁⠃ ist"));
-        Row("markup: doubled opening bracket", QStringLiteral("a [[b] c"), ttToUniBrl, false, QStringLiteral("a [b] c"));
+        Row("markup: word in brackets", QStringLiteral("Das [ab] ist"), ttToUniBrl, false,
+            QStringLiteral("Das ⠁⠃ ist"));
+        Row("markup: doubled opening bracket", QStringLiteral("a [[b] c"), ttToUniBrl, false,
+            QStringLiteral("a [b] c"));
         Row("markup: no closing bracket anywhere", QStringLiteral("x [ab"), ttToUniBrl, false, QStringLiteral("x [ab"));
-        Row("markup: no opening bracket anywhere", QStringLiteral("x ab] c"), ttToUniBrl, false, QStringLiteral("x ab] c"));
+        Row("markup: no opening bracket anywhere", QStringLiteral("x ab] c"), ttToUniBrl, false,
+            QStringLiteral("x ab] c"));
         Row("markup: no brackets", QStringLiteral("abc"), ttToUniBrl, false, QStringLiteral("abc"));
         Row("markup: empty", QString(), ttToUniBrl, false, QString());
         Row("markup: text right after", QStringLiteral("x [ab]y"), ttToUniBrl, false, QStringLiteral("x ⠁⠃y"));
         Row("markup: doubled closing bracket", QStringLiteral("a ]] [b]"), ttToUniBrl, false, QStringLiteral("a ] ⠃"));
         Row("markup: both doubled", QStringLiteral("[[a]]"), ttToUniBrl, false, QStringLiteral("[a]"));
         Row("markup: literal bracket before a run", QStringLiteral("[[[a]"), ttToUniBrl, false, QStringLiteral("[⠁"));
-        Row("markup: never closed, rest is braille", QStringLiteral("a] [bc"), ttToUniBrl, false, QStringLiteral("a] ⠃⠉"));
+        Row("markup: never closed, rest is braille", QStringLiteral("a] [bc"), ttToUniBrl, false,
+            QStringLiteral("a] ⠃⠉"));
         Row("markup: opening bracket at the end", QStringLiteral("a] ["), ttToUniBrl, false, QStringLiteral("a] "));
         Row("markup: opening bracket inside", QStringLiteral("[a[b]"), ttToUniBrl, false, QStringLiteral("⠁[⠃"));
         Row("markup: two runs", QStringLiteral("[ab] und [cd]"), ttToUniBrl, false, QStringLiteral("⠁⠃ und ⠉⠙"));
@@ -538,18 +574,19 @@ private slots:
         // Cells back to text, each run in brackets.
         Row("runs: cells then text", QStringLiteral("⠁⠃ x"), ttToAscChar, false, QStringLiteral("[ab] x"));
         Row("runs: brackets without cells", QStringLiteral("x [y]"), ttToAscChar, false, QStringLiteral("x [[y]]"));
-        Row("runs: space between cells, open at end", QStringLiteral("⠁ ⠃"), ttToAscChar, false, QStringLiteral("[a b"));
+        Row("runs: space between cells, closed at end", QStringLiteral("⠁ ⠃"), ttToAscChar, false,
+            QStringLiteral("[a b]"));
         Row("runs: cell then two spaces", QStringLiteral("⠁  "), ttToAscChar, false, QStringLiteral("[a]  "));
-        Row("runs: cells to the end", QStringLiteral("⠁⠃"), ttToAscChar, false, QStringLiteral("[ab"));
+        Row("runs: cells to the end", QStringLiteral("⠁⠃"), ttToAscChar, false, QStringLiteral("[ab]"));
         Row("runs: empty", QString(), ttToAscChar, false, QString());
         Row("runs: character right after", QStringLiteral("⠁x"), ttToAscChar, false, QStringLiteral("[a]x"));
-        Row("runs: text before", QStringLiteral("x⠁"), ttToAscChar, false, QStringLiteral("x[a"));
-        Row("runs: two runs", QStringLiteral("⠁ x ⠃"), ttToAscChar, false, QStringLiteral("[a] x [b"));
+        Row("runs: text before", QStringLiteral("x⠁"), ttToAscChar, false, QStringLiteral("x[a]"));
+        Row("runs: two runs", QStringLiteral("⠁ x ⠃"), ttToAscChar, false, QStringLiteral("[a] x [b]"));
         Row("runs: spaces stay inside", QStringLiteral("⠁   ⠃."), ttToAscChar, false, QStringLiteral("[a   b]."));
         Row("runs: bracket right after", QStringLiteral("⠁["), ttToAscChar, false, QStringLiteral("[a][["));
         Row("runs: bracket after spaces", QStringLiteral("⠁  ]"), ttToAscChar, false, QStringLiteral("[a]  ]]"));
         Row("runs: cell without entry", QStringLiteral("⠁⠿"), ttToAscChar, false, QStringLiteral("[a]⠿"));
-        Row("runs: first entry of a cell", QStringLiteral("⠶⠄"), ttToAscChar, false, QStringLiteral("[{."));
+        Row("runs: first entry of a cell", QStringLiteral("⠶⠄"), ttToAscChar, false, QStringLiteral("[{.]"));
     }
 
     void translate()
@@ -562,6 +599,37 @@ private slots:
         TBrlUniChar Table;
         QVERIFY(Load(Table, QStringLiteral("BrlKlein.txt")));
         QCOMPARE(Table.Translate(text, typ, noMarker), expected);
+    }
+
+    // Markup the program makes reads back to the same cells, also with cells
+    // at the very end of the text.
+    void translate_markupReadsBack_data()
+    {
+        QTest::addColumn<QString>("cells");
+        QTest::newRow("cells at the end") << QStringLiteral("Das ist ⠁⠃");
+        QTest::newRow("only cells") << QStringLiteral("⠁⠃⠉");
+        QTest::newRow("cells, spaces, cells") << QStringLiteral("⠁ ⠃");
+        QTest::newRow("runs and brackets") << QStringLiteral("x [⠁] ⠃.");
+    }
+    void translate_markupReadsBack()
+    {
+        QFETCH(QString, cells);
+        TBrlUniChar Table;
+        QVERIFY(Load(Table, QStringLiteral("BrlKlein.txt")));
+        const QString Markup = Table.Translate(cells, ttToAscChar, false);
+        QCOMPARE(Table.Translate(Markup, ttToUniBrl, false), cells);
+    }
+
+    // A table that was cleared converts nothing, also on the fast path for
+    // long texts.
+    void clear_dropsTheFastPath()
+    {
+        TBrlUniChar Table;
+        QVERIFY(Table.LoadFile(ShippedTable()));
+        const QString Long = QString(QStringLiteral("abc ")).repeated(64);
+        QVERIFY(Table.Translate(Long, ttToUniBrl, true) != Long);
+        Table.Clear();
+        QCOMPARE(Table.Translate(Long, ttToUniBrl, true), Long);
     }
 
     // The conversions of whole texts give, for every code unit, the same
@@ -601,10 +669,12 @@ private slots:
             TBuc Buc;
             const QChar Cell = Table.FindAscChar(C, Buc) ? Buc.UniBrl : C;
             if (ToUniBrl[U] != Cell)
-                QFAIL(qPrintable(QStringLiteral("to cells: %1 gives %2, FindAscChar %3").arg(Hex(C), Hex(ToUniBrl[U]), Hex(Cell))));
+                QFAIL(qPrintable(
+                    QStringLiteral("to cells: %1 gives %2, FindAscChar %3").arg(Hex(C), Hex(ToUniBrl[U]), Hex(Cell))));
             const QChar Char = Table.FindUniBrl(C, Buc) ? Buc.AscChar : C;
             if (ToAscChar[U] != Char)
-                QFAIL(qPrintable(QStringLiteral("to text: %1 gives %2, FindUniBrl %3").arg(Hex(C), Hex(ToAscChar[U]), Hex(Char))));
+                QFAIL(qPrintable(
+                    QStringLiteral("to text: %1 gives %2, FindUniBrl %3").arg(Hex(C), Hex(ToAscChar[U]), Hex(Char))));
             const QString Named = Table.FindUniBrl(Cell, Buc) ? Buc.Dots : QStringLiteral("0");
             if (Dots[U] != Named)
                 QFAIL(qPrintable(QStringLiteral("dots: %1 gives %2, FindUniBrl %3").arg(Hex(C), Dots[U], Named)));
@@ -656,10 +726,10 @@ private slots:
         QTest::addColumn<QString>("brl");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("duplicate cells: first line") << QStringLiteral("BrlDoppelt.txt") << QStringLiteral("⠁⠛⠣⠳⠐")
-                                                    << QStringLiteral("ag%8 ");
-        QTest::newRow("substitutes come back") << QStringLiteral("BrlKlein.txt") << QStringLiteral("⠶⠌⠳ x⠿")
-                                               << QStringLiteral("{|8 x⠿");
+        QTest::newRow("duplicate cells: first line")
+            << QStringLiteral("BrlDoppelt.txt") << QStringLiteral("⠁⠛⠣⠳⠐") << QStringLiteral("ag%8 ");
+        QTest::newRow("substitutes come back")
+            << QStringLiteral("BrlKlein.txt") << QStringLiteral("⠶⠌⠳ x⠿") << QStringLiteral("{|8 x⠿");
         QTest::newRow("empty") << QStringLiteral("BrlKlein.txt") << QString() << QString();
     }
 

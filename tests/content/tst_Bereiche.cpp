@@ -9,7 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 QStringList Titles(const TLektionendateiDynArray &List)
 {
@@ -96,9 +97,9 @@ private slots:
         QCOMPARE(Zwei.Path, Lm1() + "Bereich 2/");
         QCOMPARE(Zwei.Titel, QStringLiteral("andere Aufgaben"));
         QCOMPARE(Zwei.Beschreibung, QStringLiteral("Zeichen, Sätze, Figuren und Lücken"));
-        QCOMPARE(Titles(Zwei.Lektionen), (QStringList{"Brückenwörter", "Fehler suchen", "Figuren finden", "Katalog",
-                                                      "Lückentext", "Satz lesen", "zeichen finden", "Zeichen finden",
-                                                      "Zeichen im Wort finden"}));
+        QCOMPARE(Titles(Zwei.Lektionen),
+                 (QStringList{"Brückenwörter", "Fehler suchen", "Figuren finden", "Katalog", "Lückentext", "Satz lesen",
+                              "zeichen finden", "Zeichen finden", "Zeichen im Wort finden"}));
         const TBereich Eins = B.Get(1);
         QCOMPARE(Eins.Titel, QStringLiteral("Wörter und Texte"));
         QCOMPARE(Eins.Beschreibung, QStringLiteral("Wörter lesen und finden\r\nund ein Text"));
@@ -109,10 +110,9 @@ private slots:
         // The missing folder and the line without "=" are reported and
         // skipped.
         const QString Ini = Lm1() + "Lernmaterial.ini";
-        QCOMPARE(LogLines(),
-                 (QStringList{"Der Bereicheordner \"" + Lm1() + "Bereich 3/\" existiert nicht!",
-                              "Die Bereichedatei \"" + Ini
-                                  + "\" ist fehlerhaft in Zeile 10 (\"Bereich ohne Gleichheitszeichen\")!"}));
+        QCOMPARE(LogLines(), (QStringList{"Der Bereicheordner \"" + Lm1() + "Bereich 3/\" existiert nicht!",
+                                          "Die Bereichedatei \"" + Ini +
+                                              "\" ist fehlerhaft in Zeile 10 (\"Bereich ohne Gleichheitszeichen\")!"}));
         QCOMPARE(B.LastErrorString, LastLog());
 
         QCOMPARE(B.IndexOf(QStringLiteral("bereich 1")), 1);
@@ -159,12 +159,14 @@ private slots:
     {
         QTest::addColumn<QString>("File");
         QTest::addColumn<QString>("Message");
-        QTest::newRow("missing") << Lm1() + "Fehlt.ini" << "Die Bereichedatei \"%1\" existiert nicht!";
+        QTest::newRow("missing") << Lm1() + "Fehlt.ini"
+                                 << "Die Bereichedatei \"%1\" existiert nicht!";
         QTest::newRow("[HEADER] with a trailing blank") << Materialien() + "Kopf-mit-Leerzeichen/Lernmaterial.ini"
                                                         << "Die Bereichedatei \"%1\" ist fehlerhaft!";
         QTest::newRow("three lines") << FTemp.filePath("drei/Lernmaterial.ini")
                                      << "Die Bereichedatei \"%1\" ist fehlerhaft!";
-        QTest::newRow("unreadable") << "/proc/self/mem" << "Die Bereichedatei \"%1\" konnte nicht geladen werden!";
+        QTest::newRow("unreadable") << "/proc/self/mem"
+                                    << "Die Bereichedatei \"%1\" konnte nicht geladen werden!";
     }
     void faultyAreaFiles()
     {
@@ -193,15 +195,41 @@ private slots:
         QTest::addColumn<QString>("Folder"); // below the temporary learning material
         QTest::addColumn<QString>("Titel");
         QTest::addColumn<QString>("Beschreibung");
-        QTest::newRow("title and description") << "A = Titel ^ Text \\zweite Zeile" << "A" << "A/" << "Titel"
+        QTest::newRow("title and description") << "A = Titel ^ Text \\zweite Zeile"
+                                               << "A"
+                                               << "A/"
+                                               << "Titel"
                                                << "Text\r\nzweite Zeile";
-        QTest::newRow("trimmed separator is no separator") << "A=Titel ^ " << "A" << "A/" << "Titel ^" << "";
-        QTest::newRow("no title") << "A=" << "A" << "A/" << "-" << "";
-        QTest::newRow("a leading separator is trimmed away too") << "A= ^ Nur Text" << "A" << "A/" << "^ Nur Text"
+        QTest::newRow("trimmed separator is no separator") << "A=Titel ^ "
+                                                           << "A"
+                                                           << "A/"
+                                                           << "Titel ^"
+                                                           << "";
+        QTest::newRow("no title") << "A="
+                                  << "A"
+                                  << "A/"
+                                  << "-"
+                                  << "";
+        QTest::newRow("a leading separator is trimmed away too") << "A= ^ Nur Text"
+                                                                 << "A"
+                                                                 << "A/"
+                                                                 << "^ Nur Text"
                                                                  << "";
-        QTest::newRow("further = belong to the value") << "A=x=y" << "A" << "A/" << "x=y" << "";
-        QTest::newRow("trailing delimiter") << "A/=Mit Schrägstrich" << "A/" << "A/" << "Mit Schrägstrich" << "";
-        QTest::newRow("backslash and letter case") << "a\\B=Tief" << "a\\B" << "A/b/" << "Tief" << "";
+        QTest::newRow("further = belong to the value") << "A=x=y"
+                                                       << "A"
+                                                       << "A/"
+                                                       << "x=y"
+                                                       << "";
+        QTest::newRow("trailing delimiter") << "A/=Mit Schrägstrich"
+                                            << "A/"
+                                            << "A/"
+                                            << "Mit Schrägstrich"
+                                            << "";
+        QTest::newRow("backslash and letter case") << "a\\B=Tief"
+                                                   << "a\\B"
+                                                   << "A/b/"
+                                                   << "Tief"
+                                                   << "";
     }
     void directoryLines()
     {
@@ -223,6 +251,30 @@ private slots:
         QVERIFY(B.Get(0).Lektionen.isEmpty());
     }
 
+    // Area names that would lead out of the learning material are refused
+    // with a message; the other areas load.
+    void areaOutsideTheMaterial_data()
+    {
+        QTest::addColumn<QString>("Name");
+        QTest::newRow("parent folders") << "../..";
+        QTest::newRow("parent in the middle") << "A/../../x";
+        QTest::newRow("Windows parent") << "..\\..";
+        QTest::newRow("absolute") << "/tmp";
+        QTest::newRow("drive") << "C:\\Windows";
+    }
+    void areaOutsideTheMaterial()
+    {
+        QFETCH(QString, Name);
+        QVERIFY(QDir().mkpath(FTemp.filePath("lm/A")));
+        const QString Ini =
+            Write("lm/Lernmaterial.ini", {"[HEADER]", "Titel=T", "", "[DIRECTORIES]", Name + "=Draußen", "A=Drinnen"});
+        TBereiche B(nullptr, &FLektionen);
+        QVERIFY(B.LoadFile(Ini));
+        QCOMPARE(LastLog(), QStringLiteral("Der Bereicheordner \"%1\" liegt nicht im Lernmaterial!").arg(Name));
+        QCOMPARE(B.Count(), 1);
+        QCOMPARE(B.Get(0).Titel, QStringLiteral("Drinnen"));
+    }
+
     void faultyDirectoryLines_data()
     {
         QTest::addColumn<QString>("Line");
@@ -239,7 +291,8 @@ private slots:
         TBereiche B(nullptr, &FLektionen);
         QVERIFY(B.LoadFile(Ini));
         // The line as it stands in the file, untrimmed.
-        const QString Message = QStringLiteral("Die Bereichedatei \"%1\" ist fehlerhaft in Zeile 5 (\"%2\")!").arg(Ini, Line);
+        const QString Message =
+            QStringLiteral("Die Bereichedatei \"%1\" ist fehlerhaft in Zeile 5 (\"%2\")!").arg(Ini, Line);
         QCOMPARE(LastLog(), Message);
         QCOMPARE(B.LastErrorString, Message);
         QCOMPARE(B.Count(), 1);
@@ -305,7 +358,8 @@ private slots:
         FLog.Clear();
         const QString Missing = Lm1() + "Fehlt/";
         QVERIFY(!S.LoadFiles(Lm1() + "Fehlt"));
-        const QString Message = QStringLiteral("Sammeldateien konnten nicht vom Ordner \"%1\" geladen werden!").arg(Missing);
+        const QString Message =
+            QStringLiteral("Sammeldateien konnten nicht vom Ordner \"%1\" geladen werden!").arg(Missing);
         QCOMPARE(S.LastErrorString, Message);
         QCOMPARE(LastLog(), Message);
         QCOMPARE(S.Count(), 2); // left as it was
@@ -318,11 +372,13 @@ private slots:
     {
         QTest::addColumn<QString>("File");
         QTest::addColumn<QString>("Message");
-        QTest::newRow("missing") << Lm1() + "Sammellektionen/Fehlt.sam" << "Die Sammeldatei \"%1\" existiert nicht!";
+        QTest::newRow("missing") << Lm1() + "Sammellektionen/Fehlt.sam"
+                                 << "Die Sammeldatei \"%1\" existiert nicht!";
         QTest::newRow("three lines") << FTemp.filePath("sam/Drei.sam") << "Die Sammeldatei \"%1\" ist fehlerhaft!";
-        QTest::newRow("[HEADER] in lower case") << FTemp.filePath("sam/Klein.sam")
-                                                << "Die Sammeldatei \"%1\" ist fehlerhaft!";
-        QTest::newRow("unreadable") << "/proc/self/mem" << "Die Sammeldatei \"%1\" konnte nicht geladen werden!";
+        QTest::newRow("[HEADER] in lower case")
+            << FTemp.filePath("sam/Klein.sam") << "Die Sammeldatei \"%1\" ist fehlerhaft!";
+        QTest::newRow("unreadable") << "/proc/self/mem"
+                                    << "Die Sammeldatei \"%1\" konnte nicht geladen werden!";
     }
     void faultyCollectiveLessonFiles()
     {
@@ -345,8 +401,9 @@ private slots:
     {
         // Lessons are named relative to the current learning material,
         // wherever the collective lesson file lies.
-        const QString File = Write("sam/Ohne Titel.sam", {"[HEADER]", "Beschreibung=Ohne Titel", "", "[FILES]",
-                                                          "  File = Bereich 1\\02 Text.lek", "File=Bereich 1\\02 Text.lek"});
+        const QString File =
+            Write("sam/Ohne Titel.sam", {"[HEADER]", "Beschreibung=Ohne Titel", "", "[FILES]",
+                                         "  File = Bereich 1\\02 Text.lek", "File=Bereich 1\\02 Text.lek"});
         TSammeldatei D(nullptr, TFileInfo::Create(File), &FLektionen);
         QCOMPARE(D.Titel(), QStringLiteral("-"));
         // "File = ..." is not the key "File=".

@@ -9,7 +9,8 @@
 #include <QtTest>
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 // A window stand-in: records every message it receives as
 // "message/wParam/lParam".
@@ -221,8 +222,10 @@ private slots:
         QTest::newRow("three lines") << FTemp.filePath("drei.lek") << "Die Lektionendatei \"%1\" ist fehlerhaft!";
         QTest::newRow("header indented") << FTemp.filePath("eingerueckt.lek")
                                          << "Die Lektionendatei \"%1\" ist fehlerhaft!";
-        QTest::newRow("missing") << Lm1() + "Bereich 1/fehlt.lek" << "Die Lektionendatei \"%1\" existiert nicht!";
-        QTest::newRow("unreadable") << "/proc/self/mem" << "Die Lektionendatei \"%1\" konnte nicht geladen werden!";
+        QTest::newRow("missing") << Lm1() + "Bereich 1/fehlt.lek"
+                                 << "Die Lektionendatei \"%1\" existiert nicht!";
+        QTest::newRow("unreadable") << "/proc/self/mem"
+                                    << "Die Lektionendatei \"%1\" konnte nicht geladen werden!";
     }
     void faultyFiles()
     {
@@ -262,6 +265,9 @@ private slots:
         QTest::newRow("a blank after = uses up the width")
             << "Punkte= 123" << 12 << "Zeile 5: \"Punkte= 123\" wird nur als \"12\" gelesen, es gilt 12";
         QTest::newRow("key in lower case") << "punkte=5" << 0 << "";
+        // A teacher's %1 is text, not a place for the next value.
+        QTest::newRow("percent sign kept")
+            << "Punkte=200 %1" << 127 << "Zeile 5: \"Punkte=200 %1\" liegt außerhalb von 0 bis 127, es gilt 127";
     }
     void points()
     {
@@ -274,17 +280,37 @@ private slots:
         QCOMPARE(L.Hinweise(), Remark.isEmpty() ? QStringList() : QStringList{Remark});
     }
 
+    // The remarks on a task type's settings quote the teacher's line as it
+    // is, placeholders included.
+    void settingsRemarks_keepPercentSigns()
+    {
+        const QString File = Write("prozent.lek", {"[HEADER]", "Titel=Prozent", "Typ=AT_WortLesen", "[SETTINGS]",
+                                                   "[AT_WortLesen]", "Wiederholungen=%1", "Zeitfaktor=9999 %2"});
+        TLektionendatei L(nullptr, TFileInfo::Create(File), nullptr);
+        const QStringList H = L.Hinweise();
+        QCOMPARE(H.size(), 2);
+        QVERIFY2(H[0].startsWith(QStringLiteral("Zeile 6: \"Wiederholungen=%1\" ist keine Zahl, es gilt ")),
+                 qPrintable(H[0]));
+        QVERIFY2(H[1].startsWith(QStringLiteral("Zeile 7: \"Zeitfaktor=9999 %2\" ")), qPrintable(H[1]));
+    }
+
     void switches_data()
     {
         QTest::addColumn<QString>("Line");
         QTest::addColumn<QString>("Switch");
         QTest::addColumn<bool>("On");
-        QTest::newRow("true") << "BrailleKeyboard=true" << "BrailleKeyboard" << false;
-        QTest::newRow("blanks around 1") << "BrailleKeyboard= 1 " << "BrailleKeyboard" << true;
-        QTest::newRow("SapiSpeech 1") << "SapiSpeech=1" << "SapiSpeech" << true;
-        QTest::newRow("SapiSpeech 01") << "SapiSpeech=01" << "SapiSpeech" << false;
-        QTest::newRow("Sounds 1") << "Sounds=1" << "Sounds" << true;
-        QTest::newRow("key in lower case") << "sounds=1" << "Sounds" << false;
+        QTest::newRow("true") << "BrailleKeyboard=true"
+                              << "BrailleKeyboard" << false;
+        QTest::newRow("blanks around 1") << "BrailleKeyboard= 1 "
+                                         << "BrailleKeyboard" << true;
+        QTest::newRow("SapiSpeech 1") << "SapiSpeech=1"
+                                      << "SapiSpeech" << true;
+        QTest::newRow("SapiSpeech 01") << "SapiSpeech=01"
+                                       << "SapiSpeech" << false;
+        QTest::newRow("Sounds 1") << "Sounds=1"
+                                  << "Sounds" << true;
+        QTest::newRow("key in lower case") << "sounds=1"
+                                           << "Sounds" << false;
     }
     void switches()
     {
@@ -310,50 +336,49 @@ private slots:
         QTest::addColumn<int>("ZeichenLesen"); // Wiederholungen of the AT_ZeichenLesen section
         QTest::addColumn<QStringList>("Logged");
         const QString Unknown = QStringLiteral("Unbekannter Eintrag in Lektionsdatei: \"%1\"");
-        QTest::newRow("all sections in order")
-            << QStringList{"Titel=A", "Typ=AT_WortLesen", "[SETTINGS]", "Punkte=3", "[AT_WortLesen]",
-                           "Wiederholungen=5"}
-            << "A" << int(atWortLesen) << 3 << 5 << 1 << QStringList();
+        QTest::newRow("all sections in order") << QStringList{"Titel=A",  "Typ=AT_WortLesen", "[SETTINGS]",
+                                                              "Punkte=3", "[AT_WortLesen]",   "Wiederholungen=5"}
+                                               << "A" << int(atWortLesen) << 3 << 5 << 1 << QStringList();
         QTest::newRow("type section without [SETTINGS] is ignored")
             << QStringList{"Titel=A", "Typ=AT_WortLesen", "[AT_WortLesen]", "Wiederholungen=5", "Punkte=3"} << "A"
             << int(atWortLesen) << 0 << 1 << 1 << QStringList();
         QTest::newRow("Titel in [SETTINGS] is ignored")
-            << QStringList{"Titel=A", "Typ=AT_WortLesen", "[SETTINGS]", "Titel=B"} << "A" << int(atWortLesen) << 0
-            << 1 << 1 << QStringList();
-        QTest::newRow("type key in lower case") << QStringList{"Titel=A", "Typ=at_wortlesen"} << "A"
-                                                << int(atWortLesen) << 0 << 1 << 1 << QStringList();
-        QTest::newRow("no title gives -") << QStringList{"Typ=AT_WortLesen", "Titel="} << "-" << int(atWortLesen) << 0
-                                          << 1 << 1 << QStringList();
+            << QStringList{"Titel=A", "Typ=AT_WortLesen", "[SETTINGS]", "Titel=B"} << "A" << int(atWortLesen) << 0 << 1
+            << 1 << QStringList();
+        QTest::newRow("type key in lower case")
+            << QStringList{"Titel=A", "Typ=at_wortlesen"} << "A" << int(atWortLesen) << 0 << 1 << 1 << QStringList();
+        QTest::newRow("no title gives -")
+            << QStringList{"Typ=AT_WortLesen", "Titel="} << "-" << int(atWortLesen) << 0 << 1 << 1 << QStringList();
         QTest::newRow("keys are case-sensitive, lines trimmed")
             << QStringList{"titel=klein", "   Typ=AT_WortLesen  ", "\tTitel=Eingerückt"} << "Eingerückt"
             << int(atWortLesen) << 0 << 1 << 1 << QStringList();
         QTest::newRow("several type sections")
-            << QStringList{"Typ=AT_WortLesen", "[SETTINGS]", "[AT_WortLesen]", "Wiederholungen=5",
-                           "[AT_ZeichenLesen]", "Wiederholungen=6"}
+            << QStringList{"Typ=AT_WortLesen", "[SETTINGS]",        "[AT_WortLesen]",
+                           "Wiederholungen=5", "[AT_ZeichenLesen]", "Wiederholungen=6"}
             << "-" << int(atWortLesen) << 0 << 5 << 6 << QStringList();
         QTest::newRow("comments and blank lines in every section")
-            << QStringList{";Titel=Kommentar", "Typ=AT_WortLesen", "", "[SETTINGS]", ";Punkte=9", "[AT_WortLesen]",
-                           "; Wiederholungen=9", "  ", "Wiederholungen=4"}
+            << QStringList{";Titel=Kommentar", "Typ=AT_WortLesen",   "",   "[SETTINGS]",      ";Punkte=9",
+                           "[AT_WortLesen]",   "; Wiederholungen=9", "  ", "Wiederholungen=4"}
             << "-" << int(atWortLesen) << 0 << 4 << 1 << QStringList();
         QTest::newRow("[SETTINGS] cannot come back after a type section")
-            << QStringList{"Typ=AT_WortLesen", "[SETTINGS]", "[AT_WortLesen]", "[SETTINGS]", "Punkte=9",
-                           "[AT_WortLesen]", "Wiederholungen=7"}
+            << QStringList{"Typ=AT_WortLesen", "[SETTINGS]",     "[AT_WortLesen]",  "[SETTINGS]",
+                           "Punkte=9",         "[AT_WortLesen]", "Wiederholungen=7"}
             << "-" << int(atWortLesen) << 0 << 1 << 1 << QStringList();
         QTest::newRow("after an unknown section only [HEADER] counts")
-            << QStringList{"Titel=A", "Typ=AT_WortLesen", "[SETTINGS]", "[AT_WortLesen]", "Wiederholungen=5",
-                           "[Anderes]", "Wiederholungen=7", "Farbe=rot", "[HEADER]", "Titel=Neu", "[SETTINGS]",
-                           "Punkte=9", "[AT_ZeichenLesen]", "Wiederholungen=8"}
+            << QStringList{"Titel=A",    "Typ=AT_WortLesen", "[SETTINGS]",        "[AT_WortLesen]",  "Wiederholungen=5",
+                           "[Anderes]",  "Wiederholungen=7", "Farbe=rot",         "[HEADER]",        "Titel=Neu",
+                           "[SETTINGS]", "Punkte=9",         "[AT_ZeichenLesen]", "Wiederholungen=8"}
             << "Neu" << int(atWortLesen) << 9 << 5 << 8 << QStringList();
         QTest::newRow("section line itself is never an entry")
-            << QStringList{"Typ=AT_WortLesen", "[SETTINGS]", "[AT_WortLesen]", "[AT_WortLesen]", "Farbe=rot"}
-            << "-" << int(atWortLesen) << 0 << 1 << 1 << QStringList{Unknown.arg("Farbe=rot")};
+            << QStringList{"Typ=AT_WortLesen", "[SETTINGS]", "[AT_WortLesen]", "[AT_WortLesen]", "Farbe=rot"} << "-"
+            << int(atWortLesen) << 0 << 1 << 1 << QStringList{Unknown.arg("Farbe=rot")};
         QTest::newRow("sections are case-sensitive; [SETTINGS] goes on")
-            << QStringList{"Typ=AT_WortLesen", "[SETTINGS]", "[at_wortlesen]", "Wiederholungen=5", "[settings]",
-                           "Punkte=2"}
+            << QStringList{"Typ=AT_WortLesen", "[SETTINGS]", "[at_wortlesen]",
+                           "Wiederholungen=5", "[settings]", "Punkte=2"}
             << "-" << int(atWortLesen) << 2 << 1 << 1 << QStringList();
         QTest::newRow("catalogue section lines are ignored")
-            << QStringList{"Typ=at2A", "[SETTINGS]", "[at2A]", "Farbe=rot", "Wiederholungen=5"} << "-" << int(at2A)
-            << 0 << 1 << 1 << QStringList();
+            << QStringList{"Typ=at2A", "[SETTINGS]", "[at2A]", "Farbe=rot", "Wiederholungen=5"} << "-" << int(at2A) << 0
+            << 1 << 1 << QStringList();
     }
     void reader()
     {
@@ -465,9 +490,9 @@ private slots:
         // name without regard to case: the lesson that could not be read has
         // no title at all.
         QCOMPARE(Titles(C), (QStringList{"", "Brückenwörter", "Ein Text", "Fehler suchen", "Figuren finden", "Katalog",
-                                         "Lückentext", "Satz lesen", "Schnellkurs", "Unbekannter Typ",
-                                         "Wörter finden", "Wörter lesen", "zeichen finden", "Zeichen finden",
-                                         "Zeichen im Wort finden", "Zeichen tippen"}));
+                                         "Lückentext", "Satz lesen", "Schnellkurs", "Unbekannter Typ", "Wörter finden",
+                                         "Wörter lesen", "zeichen finden", "Zeichen finden", "Zeichen im Wort finden",
+                                         "Zeichen tippen"}));
         QCOMPARE(C.Get(12)->Beschreibung(), QString());
         QCOMPARE(C.Get(13)->Beschreibung(), QStringLiteral("Versteckt"));
         QVERIFY(!C.Get(-1));
@@ -504,8 +529,8 @@ private slots:
         C.WaitForLists();
         QCOMPARE(Titles(C), (QStringList{"Schnellkurs a b c", "Zeichen lesen a b c"}));
         QCOMPARE(C.Path(), Lm2());
-        QCOMPARE(MainWindow.Events, (QStringList{ListsStarted, ListsReady, ListsStarted, ListsReady, ListsStarted,
-                                                 ListsReady}));
+        QCOMPARE(MainWindow.Events,
+                 (QStringList{ListsStarted, ListsReady, ListsStarted, ListsReady, ListsStarted, ListsReady}));
         QCOMPARE(C.StatusCounterThread(), 0);
     }
 
@@ -532,7 +557,8 @@ private slots:
         C.WaitForLists();
         const QString Missing = Programm() + "Lernmaterialien/Fehlt/";
         QVERIFY(!C.LoadFiles(Programm() + "Lernmaterialien/Fehlt"));
-        const QString Message = QStringLiteral("Lektionen konnten nicht vom Ordner \"%1\" geladen werden!").arg(Missing);
+        const QString Message =
+            QStringLiteral("Lektionen konnten nicht vom Ordner \"%1\" geladen werden!").arg(Missing);
         QCOMPARE(C.LastErrorString, Message);
         QCOMPARE(LastLog(), Message);
         QCOMPARE(C.Count(), 2); // left as it was
@@ -590,10 +616,10 @@ private slots:
         QVERIFY(C.FindLektionenWithTypSet({}, true).isEmpty());
 
         IsProgramClosing = true;
-        const bool FoundWhileClosing = C.FindLektionendatei(B1 + "01 Woerter lesen.lek")
-                                       || !C.FindLektionenWithBereich(QStringLiteral("Bereich 1"), true).isEmpty()
-                                       || !C.FindLektionenWithPath(B1, false).isEmpty()
-                                       || !C.FindLektionenWithTypSet({atWortLesen}, false).isEmpty();
+        const bool FoundWhileClosing = C.FindLektionendatei(B1 + "01 Woerter lesen.lek") ||
+                                       !C.FindLektionenWithBereich(QStringLiteral("Bereich 1"), true).isEmpty() ||
+                                       !C.FindLektionenWithPath(B1, false).isEmpty() ||
+                                       !C.FindLektionenWithTypSet({atWortLesen}, false).isEmpty();
         IsProgramClosing = false;
         QVERIFY(!FoundWhileClosing);
     }
@@ -611,9 +637,9 @@ private slots:
         });
         QCOMPARE(Titles(List).first(), QStringLiteral("Zeichen im Wort finden"));
         SortLektionen(List);
-        QCOMPARE(Titles(List), (QStringList{"Brückenwörter", "Fehler suchen", "Figuren finden", "Katalog",
-                                            "Lückentext", "Satz lesen", "zeichen finden", "Zeichen finden",
-                                            "Zeichen im Wort finden"}));
+        QCOMPARE(Titles(List),
+                 (QStringList{"Brückenwörter", "Fehler suchen", "Figuren finden", "Katalog", "Lückentext", "Satz lesen",
+                              "zeichen finden", "Zeichen finden", "Zeichen im Wort finden"}));
     }
 };
 

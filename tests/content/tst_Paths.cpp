@@ -1,4 +1,6 @@
+#include "app/SettingsC.h"
 #include "content/PathsC.h"
+#include "content/TextFileC.h"
 #include "log/LogC.h"
 
 #include <QDir>
@@ -75,6 +77,13 @@ private slots:
         QTest::newRow("Windows path") << QStringLiteral("D:\\x\\Lernmaterial-2\\") << QStringLiteral("Lernmaterial-2");
         QTest::newRow("Unix path") << QStringLiteral("/x/Lernmaterial-3/") << QStringLiteral("Lernmaterial-3");
         QTest::newRow("bare name") << QStringLiteral("Mein Kurs") << QStringLiteral("Mein Kurs");
+        // Stored as the settings file reads it back.
+        QTest::newRow("blank after the separator") << QStringLiteral("x/ Kurs") << QStringLiteral("Kurs");
+        QTest::newRow("control character after the separator")
+            << QStringLiteral("x\\\tKurs ") << QStringLiteral("Kurs");
+        // Never a way out of the learning materials folder.
+        QTest::newRow("parent folder") << QStringLiteral("../..") << QString();
+        QTest::newRow("this folder") << QStringLiteral("x/.") << QString();
     }
     void setLernmaterialPath()
     {
@@ -88,6 +97,10 @@ private slots:
         QCOMPARE(SammellektionenPath, LernmaterialPath + "Sammellektionen/");
         QCOMPARE(TextePath, "/u/Lernmaterialien/" + Selected + "/Texte/");
         QCOMPARE(BereichPath, LernmaterialPath); // a new learning material clears the area
+        // What is saved is what is read.
+        QCOMPARE(GetAktLernmaterialName(), Selected);
+        SetAktLernmaterialName(TrimCtl(GetAktLernmaterialName()));
+        QCOMPARE(LernmaterialPath, "/p/Lernmaterialien/" + Selected + '/');
     }
 
     void setBereichPath()
@@ -96,6 +109,10 @@ private slots:
         SetBereichPath(QStringLiteral("Teil\\Bereich 3"));
         QCOMPARE(BereichPath, LernmaterialPath + "Bereich 3/");
         SetBereichPath(QString());
+        QCOMPARE(BereichPath, LernmaterialPath);
+        SetBereichPath(QStringLiteral("Teil/ Bereich 4\t"));
+        QCOMPARE(GetAktBereichName(), QStringLiteral("Bereich 4"));
+        SetBereichPath(QStringLiteral(".."));
         QCOMPARE(BereichPath, LernmaterialPath);
     }
 
@@ -108,8 +125,8 @@ private slots:
         CreateFolders();
         InstallLog(nullptr);
         QCOMPARE(Log.Count(), 0);
-        for (const QString *P : {&ProfilePath, &LernmaterialienPath, &DatenbankenPath, &SammellektionenPath,
-                                 &TextePath, &HilfePath, &SoundsPath})
+        for (const QString *P : {&ProfilePath, &LernmaterialienPath, &DatenbankenPath, &SammellektionenPath, &TextePath,
+                                 &HilfePath, &SoundsPath})
             QVERIFY2(QFileInfo(*P).isDir(), qPrintable(*P));
         QVERIFY(!QFileInfo::exists(DataPath)); // comes with the program, never created
     }

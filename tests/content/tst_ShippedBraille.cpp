@@ -26,6 +26,15 @@
 //   can be derived from them for which liblouis must give the same cells.
 //   tools/content/lautgruppen.py checks those of Lernmaterial-2 through the
 //   sentences they are made from.
+//
+// One rule of German braille liblouis gets wrong for every record alike: it
+// writes the closing quotation mark “ (U+201C) with dots 2-3-6, the cell of
+// the opening „, taking it for the English opening quote. German braille
+// closes with 3-5-6, which liblouis writes for ” (U+201D); so “ is handed to
+// liblouis as ”. tst_GermanRules checks the quotation marks themselves.
+//
+// The Kurzschrift course (Lernmaterial-3) is compared with liblouis's
+// contracted table in tst_ShippedKurzschrift.
 
 #include "braille/BrlUniCharC.h"
 #include "content/DatenC.h"
@@ -53,6 +62,7 @@ const QHash<QString, const char *> &LouisTables()
     static const QHash<QString, const char *> Tables = {
         {QStringLiteral("Lernmaterial-1"), G0},
         {QStringLiteral("Lernmaterial-2"), G1},
+        {QStringLiteral("Lernmaterial-3"), nullptr}, // tst_ShippedKurzschrift
     };
     return Tables;
 }
@@ -97,7 +107,9 @@ bool IsBrailleOnlyChar(QChar C)
 // as a space; empty on failure.
 QString Louis(const char *Table, const QString &Text)
 {
-    QString Out = LouisCells(Table, Text);
+    QString German = Text;
+    German.replace(QChar(0x201C), QChar(0x201D)); // the closing quote, see above
+    QString Out = LouisCells(Table, German);
     Out.replace(QChar(0x2800), u' ');
     return Out;
 }
@@ -189,6 +201,8 @@ private slots:
             QVERIFY2(
                 LouisTables().contains(Material),
                 qPrintable(QStringLiteral("%1: no liblouis table is named for this learning material").arg(Material)));
+            if (!LouisTables().value(Material))
+                continue;
             TDaten Daten;
             QVERIFY2(Daten.LoadFiles(MaterialsFolder() + Material + QStringLiteral("/Datenbanken/")),
                      qPrintable(Material + QStringLiteral(": ") + Daten.LastErrorString));

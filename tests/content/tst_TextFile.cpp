@@ -42,7 +42,8 @@ private slots:
         QTest::addColumn<QString>("Text");
         const QString Unicode = QStringLiteral("Grüße ⠁⠃\r\nZeile 2\r\n");
         const QString Koeln = QStringLiteral("Grüße aus Köln – 5 €\r\nZeile 2\r\n");
-        QTest::newRow("UTF-8 mark dropped, last line ended") << Data("utf8bom.txt") << QStringLiteral("Grüße\r\nZeile 2\r\n");
+        QTest::newRow("UTF-8 mark dropped, last line ended")
+            << Data("utf8bom.txt") << QStringLiteral("Grüße\r\nZeile 2\r\n");
         QTest::newRow("UTF-16 LE") << Data("utf16le.txt") << Unicode;
         QTest::newRow("UTF-16 BE") << Data("utf16be.txt") << Unicode;
         QTest::newRow("UTF-32 LE") << Data("utf32le.txt") << Unicode;
@@ -100,6 +101,39 @@ private slots:
         QCOMPARE(DecodeWindows1252(QByteArray("\x80\x84\x93\x96\xE4\xDF")), QStringLiteral("€„“–äß"));
     }
 
+    // UTF-32 units that are no Unicode scalar value (above U+10FFFF, or a
+    // surrogate) and bytes left over become U+FFFD; everything else stays.
+    void utf32_invalidUnits_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        const QByteArray Le("\xFF\xFE\x00\x00", 4);
+        const QByteArray Be("\x00\x00\xFE\xFF", 4);
+        QTest::newRow("LE above U+10FFFF") << Le + QByteArray("a\0\0\0"
+                                                              "\x00\x00\x11\x00"
+                                                              "b\0\0\0",
+                                                              12)
+                                           << QStringLiteral("a\uFFFDb");
+        QTest::newRow("BE far above") << Be + QByteArray("\xFF\xFF\xFF\xFF\0\0\0c", 8) << QStringLiteral("\uFFFDc");
+        QTest::newRow("LE surrogate") << Le + QByteArray("\x00\xD8\x00\x00", 4) << QStringLiteral("\uFFFD");
+        QTest::newRow("LE outside the BMP")
+            << Le + QByteArray("\x00\xF6\x01\x00", 4) << QString::fromUcs4(U"\U0001F600", 1);
+        QTest::newRow("BE bytes left over") << Be + QByteArray("\0\0\0d\0\0", 6) << QStringLiteral("d\uFFFD");
+    }
+    void utf32_invalidUnits()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        const QString Decoded = DecodeText(bytes);
+        QCOMPARE(Decoded, text);
+        // Nothing the program reads holds a lone surrogate.
+        for (qsizetype I = 0; I < Decoded.size(); ++I)
+            if (Decoded[I].isHighSurrogate())
+                QVERIFY(I + 1 < Decoded.size() && Decoded[++I].isLowSurrogate());
+            else
+                QVERIFY(!Decoded[I].isLowSurrogate());
+    }
+
     void splitLines_data()
     {
         QTest::addColumn<QString>("Text");
@@ -136,7 +170,8 @@ private slots:
     {
         QTest::addColumn<QString>("Path");
         QTest::addColumn<QString>("Name");
-        QTest::newRow("Windows path with trailing backslash") << QStringLiteral("D:\\x\\Lernmaterial-2\\") << QStringLiteral("Lernmaterial-2");
+        QTest::newRow("Windows path with trailing backslash")
+            << QStringLiteral("D:\\x\\Lernmaterial-2\\") << QStringLiteral("Lernmaterial-2");
         QTest::newRow("relative Windows path") << QStringLiteral("Teil\\Bereich 3") << QStringLiteral("Bereich 3");
         QTest::newRow("Unix path") << QStringLiteral("/a/b/") << QStringLiteral("b");
         QTest::newRow("bare name") << QStringLiteral("Name") << QStringLiteral("Name");

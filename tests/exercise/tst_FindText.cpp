@@ -1,5 +1,6 @@
 #include "app/SettingsC.h"
 #include "braille/BrlUniCharC.h"
+#include "content/DatenC.h"
 #include "content/RandomC.h"
 #include "exercise/AufgabenTypSettingsC.h"
 #include "exercise/ClickPosC.h"
@@ -8,6 +9,7 @@
 
 #include "../common/Records.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace
@@ -515,6 +517,97 @@ private slots:
             }
             QCOMPARE(Ranges, C.Count());
         }
+    }
+
+    // A letter group stands in the table under a character of its own; the
+    // task names it by its learning-character record, as the learner hears it.
+    void letterGroupIsNamedBySound_data()
+    {
+        QTest::addColumn<bool>("ZeigeNormaltext");
+        QTest::newRow("braille") << false;
+        QTest::newRow("print") << true;
+    }
+    void letterGroupIsNamedBySound()
+    {
+        QFETCH(bool, ZeigeNormaltext);
+        TAT_ZeichenInWortFinden_Settings S;
+        S.SetStandard();
+        S.Lernzeichenliste = Records({"_ ^ sch ^ sch: Punkte 1 5 6"});
+        S.Gelerntzeichenliste = Records({"e ^ e", "u ^ u", "l ^ l"});
+        S.WoerterlisteLernen = {WordWith("_ule", u'_', {ziwpBegin}), WordWith("_al", u'_', {ziwpBegin})};
+        S.WoerterlisteAlle = S.WoerterlisteLernen + Words({"leu", "elle"});
+        S.Leerzeichen = 1;
+        S.MaxWortAnzahl = 2;
+        S.ZeigeNormaltext = ZeigeNormaltext;
+        TClickPos C;
+        const QString Result = S.CreateText(C, true);
+        QCOMPARE(C.FSpeakTextString, QStringLiteral("Finde sch am Beginn:"));
+        QCOMPARE(TaskLine(Result), QStringLiteral("Finde %1 am Beginn:")
+                                       .arg(ZeigeNormaltext ? QStringLiteral("sch") : Braille(QStringLiteral("_"))));
+    }
+
+    // The places a learner means: the signs in front (number sign, capital
+    // sign) do not push the first digit or letter into the middle; a sign in
+    // front is itself at the beginning.
+    void placesAfterTheSignsInFront_data()
+    {
+        QTest::addColumn<QString>("Word");
+        QTest::addColumn<QString>("Learning");
+        QTest::addColumn<QString>("Places");
+        QTest::newRow("digit first") << "#29"
+                                     << "2 9"
+                                     << "\"2\"=Beginn; \"9\"=Ende";
+        QTest::newRow("digit first and again") << "#200"
+                                               << "2 0"
+                                               << "\"2\"=Beginn; \"0\"=Mitte, Ende";
+        QTest::newRow("digit in the middle") << "#123"
+                                             << "2"
+                                             << "\"2\"=Mitte";
+        QTest::newRow("one digit") << "#7"
+                                   << "7"
+                                   << "\"7\"=Beginn, Ende";
+        QTest::newRow("capital letter") << "$anna"
+                                        << "a n"
+                                        << "\"a\"=Beginn, Ende; \"n\"=Mitte";
+        QTest::newRow("word in capitals") << "$$ufo"
+                                          << "u o"
+                                          << "\"u\"=Beginn; \"o\"=Ende";
+        QTest::newRow("the sign itself") << "$$ufo"
+                                         << "$"
+                                         << "\"$\"=Beginn";
+        QTest::newRow("number sign after a letter") << "a#1"
+                                                    << "# 1"
+                                                    << "\"#\"=Mitte; \"1\"=Ende";
+        QTest::newRow("no sign") << "tee"
+                                 << "e t"
+                                 << "\"e\"=Mitte, Ende; \"t\"=Beginn";
+    }
+    void placesAfterTheSignsInFront()
+    {
+        QFETCH(QString, Word);
+        QFETCH(QString, Learning);
+        QFETCH(QString, Places);
+        QTemporaryDir Dir;
+        QVERIFY(Dir.isValid());
+        auto Write = [&](const QString &Name, const QString &Typ, const QStringList &Data) {
+            QFile F(Dir.filePath(Name));
+            QVERIFY(F.open(QIODevice::WriteOnly));
+            F.write(("[HEADER]\r\nTitel=t\r\nTyp=" + Typ + "\r\n\r\n[DATA]\r\n" + Data.join("\r\n") + "\r\n").toUtf8());
+        };
+        Write(QStringLiteral("Lernzeichen.dat"), QStringLiteral("DT_Lernzeichen"), Learning.split(u' '));
+        Write(QStringLiteral("Gelernt.dat"), QStringLiteral("DT_Lernzeichen"),
+              QStringList{"#", "$", "a", "f", "n", "o", "u", "e", "t", "0", "1", "2", "3", "7", "9"});
+        Write(QStringLiteral("Woerter.dat"), QStringLiteral("DT_Woerterliste"), {Word});
+        TDaten Daten;
+        QVERIFY(Daten.LoadFiles(Dir.path()));
+        TAT_ZeichenInWortFinden_Settings S;
+        S.SetStandard();
+        QVERIFY(S.SetData(QStringLiteral("Lernzeichendateien=Lernzeichen.dat")));
+        QVERIFY(S.SetData(QStringLiteral("Gelerntzeichendateien=Gelernt.dat")));
+        QVERIFY(S.SetData(QStringLiteral("Woerterdateien=Woerter.dat")));
+        S.CreateLists(Daten);
+        QCOMPARE(S.WoerterlisteLernen.size(), 1);
+        QCOMPARE(S.WoerterlisteLernen[0].FZeichenInWortPos.ToString(), Places);
     }
 
     void figureIsNamedAndShown()

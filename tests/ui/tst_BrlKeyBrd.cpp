@@ -120,8 +120,8 @@ private slots:
         QTest::newRow("with Shift the key passes") << "+F -F" << QStringList{} << "F";
         QTest::newRow("another key cancels the chord") << "+f +d +x -x -f -d" << QStringList{"0", "0"} << "x";
         QTest::newRow("dot 4 alone: no table entry") << "+j -j" << QStringList{"0"} << "";
-        QTest::newRow("the full cell: no table entry")
-            << "+s +d +f +j +k +l -s -d -f -j -k -l" << QStringList{"0"} << "";
+        QTest::newRow("the full cell") << "+s +d +f +j +k +l -s -d -f -j -k -l" << QStringList{"123456"} << "";
+        QTest::newRow("dot 5 alone: no table entry") << "+k -k" << QStringList{"0"} << "";
     }
     void chords()
     {

@@ -208,9 +208,9 @@ private slots:
         QTest::newRow("cells: spoken as table characters in brackets") << "Das ⠁⠃⠉ ist"
                                                                        << "Das ⠁⠃⠉ ist"
                                                                        << "Das [abc] ist";
-        QTest::newRow("cells at the end: no closing bracket") << "Nur ⠁⠃"
-                                                              << "Nur ⠁⠃"
-                                                              << "Nur [ab";
+        QTest::newRow("cells at the end: the run is closed") << "Nur ⠁⠃"
+                                                             << "Nur ⠁⠃"
+                                                             << "Nur [ab]";
         QTest::newRow("markup shows cells") << "Das [abc] ist"
                                             << "Das ⠁⠃⠉ ist"
                                             << "Das [[abc]] ist";

@@ -28,6 +28,7 @@ sys.path.insert(0, HERE)
 
 import braille  # noqa: E402
 import lektionen  # noqa: E402
+import lesetexte  # noqa: E402
 import raetsel  # noqa: E402
 import saetze  # noqa: E402
 import woerter  # noqa: E402
@@ -85,6 +86,18 @@ habest habet müssest mögest möget heißest setzest sitzest schließest gesteh
 wisse solle wolle könne müsse dürfe möge
 '''.split())
 
+# Gloomy or sensitive words (illness, death, violence, politics, religion)
+# have no place in the exercises; their forms go with them.
+DUESTER = set('''
+sterben starb gestorben stirbt töten hassen kämpfen beten weinen fürchten leiden litt gelitten schlagen schlug
+geschlagen schlägt quälen drohen opfern stehlen stahl gestohlen stiehlt lügen log gelogen schreien streiten
+stritt gestritten herrschen heilen husten schimpfen
+krank tot blind taub stumm schwanger politisch sozial wirtschaftlich national international regional
+traurig böse dumm wütend ängstlich schrecklich furchtbar gefährlich hässlich feindlich feige
+Krankheit Schmerz Fieber Medizin Krankenhaus Polizei Gericht Krieg Frieden Armee Soldat Politik Regierung
+Staat Gesetz Kirche Angst Gefahr Blut
+'''.split())
+
 ERSTE_WOERTER = '''
 ich die da ja ab bei dich je ach eh ehe gab gib hab habe gebe gehe geh hebe hege jage bade fege
 biege beide dabei jede feige fade fad beige bejahe gedieh gedeihe abgebe abgehe abhebe abgab begab
@@ -126,7 +139,7 @@ def wortbestand():
     klein, nomen, gesehen = [], [], set()
 
     def neu(w, ziel, pruefen=True):
-        if w in gesehen or w in NICHT:
+        if w in gesehen or w in NICHT or w in DUESTER:
             return
         if pruefen and not gueltig(w, wb):
             print('  nicht im Wörterbuch, weggelassen:', w)
@@ -145,9 +158,13 @@ def wortbestand():
     for w in woerter.VERBFORMEN.split():
         neu(w, klein)
     for v in woerter.VERBEN.split():
+        if v in DUESTER:
+            continue
         for f in verbformen(v, wb):
             neu(f, klein, False)
     for a in woerter.ADJEKTIVE.split():
+        if a in DUESTER:
+            continue
         for f in adjektivformen(a, wb):
             neu(f, klein, False)
     for w in woerter.NOMEN.split():
@@ -163,6 +180,7 @@ ZAHLEN = '''
 90 99 100 101 111 123 150 200 250 300 365 500 747 999 1000 1001 2000 5000 10000
 1809 1825 1852 1900 1949 1955 1969 1975 1989 1990 1999 2000 2001 2010 2015 2020 2024 2025 2026 2030
 0 42 64 77 88 66 33 44 55
+0,5 1,5 2,5 3,50 1,99 9,95 7.30 8.15 12.30 18.45 24.12. 1.5. 3.10. 5b 12a 3c 1.000
 '''
 
 
@@ -198,14 +216,16 @@ def woerterdateien():
         if z not in zahlen:
             zahlen.append(z)
     datendatei('Zahlen.dat', 'Zahlen', 'DT_Woerterliste',
-               'Zahlen und Jahreszahlen, jede mit dem Zahlzeichen davor.',
+               'Zahlen und Jahreszahlen, Preise mit Komma, Uhrzeiten, Daten und Hausnummern; jede Zahl mit dem Zahlzeichen '
+               'davor. Nach dem Komma oder Punkt geht die Zahl ohne neues Zahlzeichen weiter; ein Buchstabe a bis j '
+               'nach der Zahl bekommt Punkt 6 davor.',
                [(braille.brl(z), z) for z in zahlen])
 
 
 # ---------------------------------------------------------------- characters
 
 def lernzeichendateien():
-    for name, titel, beschr, zeichenliste in zeichen.GRUPPEN + zeichen.PAARE:
+    for name, titel, beschr, zeichenliste in zeichen.GRUPPEN + zeichen.PAARE + zeichen.VERWECHSLUNGEN:
         datendatei(name, titel, 'DT_Lernzeichen', beschr,
                    [(b, t, zeichen.hinweis(b, t)) for b, t in zeichenliste])
     datendatei('Figuren.dat', 'Figuren', 'DT_Figurenliste',
@@ -224,9 +244,9 @@ SATZDATEIEN = [
     ('Wortgruppen_Umlaute.dat', 'Wortgruppen mit ä, ö, ü, ß', 'Wortgruppen mit Umlauten und Eszett, '
      'kleingeschrieben und ohne Satzzeichen.', saetze.WORTGRUPPEN_UMLAUTE, 'abcdefghijklmnopqrstuvwxyzäöüß '),
     ('Saetze_Satzzeichen.dat', 'Sätze mit Satzzeichen', 'Kurze Sätze mit Satzzeichen, noch kleingeschrieben.',
-     saetze.SAETZE_SATZZEICHEN, 'abcdefghijklmnopqrstuvwxyzäöüß .,;:?!-\'()„"§'),
+     saetze.SAETZE_SATZZEICHEN, 'abcdefghijklmnopqrstuvwxyzäöüß .,;:?!-\'()„“§'),
     ('Saetze_Zahlen.dat', 'Sätze mit Zahlen', 'Kurze Sätze und Rechnungen mit Zahlen, noch kleingeschrieben.',
-     saetze.SAETZE_ZAHLEN, 'abcdefghijklmnopqrstuvwxyzäöüß .,;:?!-\'()„"§#1234567890'),
+     saetze.SAETZE_ZAHLEN, 'abcdefghijklmnopqrstuvwxyzäöüß .,;:?!-\'()„“§#1234567890'),
     ('Saetze_Grossschreibung.dat', 'Sätze mit großen Buchstaben', 'Kurze Sätze mit großen Buchstaben.',
      saetze.SAETZE_GROSS, None),
     ('Saetze_kurz.dat', 'Sätze aus dem Alltag', 'Sätze, die auf eine Braillezeile mit 40 Zellen passen.',
@@ -486,6 +506,22 @@ Dort schläft er bis zum Frühling.''',
 }
 
 
+# The connected reading texts, each under the name of its lesson.
+for _b, _stufe, _datei, _titel, _art, _text in lesetexte.TEXTE:
+    TEXTE[_datei + '.brl'] = '\n'.join(lesetexte.zeilen(_text))
+
+
+def pruefe_lesetexte():
+    """Every line of a reading text uses only what has been taught at its
+    stage."""
+    for _b, stufe, datei, _titel, _art, text in lesetexte.TEXTE:
+        for z in lesetexte.zeilen(text):
+            rest = set(braille.brl(z)) - stufe
+            if rest:
+                fehler_melden('Lesetext %s: "%s" braucht Zeichen, die hier noch nicht bekannt sind: %s'
+                              % (datei, z, ''.join(sorted(rest))))
+
+
 # ---------------------------------------------------------------- liblouis check
 
 def pruefe_liblouis():
@@ -501,6 +537,29 @@ def pruefe_liblouis():
     for b, p, mine, louis in schlecht:
         fehler_melden('liblouis weicht ab: "%s" -> %s, unsere Form %s = %s' % (p, louis, b, mine))
     return len(paare)
+
+
+# ---------------------------------------------------------------- German rules
+
+def pruefe_regeln():
+    """The German rules that do not rest on liblouis (quotation marks,
+    capital sign, number sign), on every record with a print form and on
+    every line of the BraillePad texts."""
+    n = 0
+    for name, (typ, recs) in sorted(dateien.items()):
+        if typ not in ('DT_Woerterliste', 'DT_Saetzeliste', 'DT_Lueckentext', 'DT_Fehlersuche', 'DT_Brueckenwoerter'):
+            continue
+        for r in recs:
+            b, p = erste_variante(r[0]), erste_variante(r[1])
+            for f in braille.deutsche_regeln_pruefen(p, braille.cells(b)):
+                fehler_melden('%s: "%s": %s' % (name, p, f))
+            n += 1
+    for name, text in TEXTE.items():
+        for z in text.split('\n'):
+            for f in braille.deutsche_regeln_pruefen(z, braille.cells(braille.brl(z))):
+                fehler_melden('Texte/%s: "%s": %s' % (name, z, f))
+            n += 1
+    return n
 
 
 # ---------------------------------------------------------------- main
@@ -595,6 +654,8 @@ def main():
     for name, text in TEXTE.items():
         schreibe(os.path.join(ZIEL, 'Texte', name), braille.to_cells_text(text).split('\n'))
 
+    pruefe_lesetexte()
+    print('\nDeutsche Regeln: %d Datensätze und Textzeilen geprüft' % pruefe_regeln())
     if mit_liblouis:
         n = pruefe_liblouis()
         texte = [z for t in TEXTE.values() for z in t.split('\n')]

@@ -145,7 +145,7 @@ BEREICH_1 = dict(
           'Buchstabens. \\ ' + ROUTING,
           Lernzeichendateien=[FJ], Gelerntzeichendateien=[AE], Leerzeichen='1.1', Wiederholungen=6),
         L(12, 'Woerter lesen gesperrt', 'Wörter lesen, gesperrt', 'AT_WortLesen', 3,
-          'Die ersten Wörter, mit einer leeren Zelle zwischen den Buchstaben, zum Beispiel [i h]. '
+          'Die ersten Wörter, mit einer leeren Zelle zwischen den Buchstaben, zum Beispiel [a c h]. '
           'Lies sie langsam Buchstabe für Buchstabe. \\ ' + WEITER,
           Lernzeichendateien=A_J, Woerterdateien=[W1], Sperrdruck=1, Leerzeichen=3, Wiederholungen=5),
         L(13, 'Woerter lesen', 'Wörter lesen', 'AT_WortLesen', 3,
@@ -386,8 +386,9 @@ BEREICH_4 = dict(
           + TASTEN + ' \\ ' + PRUEFEN,
           Lernzeichendateien=BUCHSTABEN, Saetzedateien=[S4], Wiederholungen=5),
         L(13, 'Lueckentext Umlaute', 'Lückentext: fehlende Umlaute', 'AT_Lueckentext', 5,
-          'In jeder Wortgruppe fehlt ein Zeichen wie [ä] oder [ß]. Der Cursor steht in der ersten Lücke; '
-          'tippe das fehlende Zeichen. Mit Steuerung und Pfeil rechts kommst du zur nächsten Lücke. \\ '
+          'In jeder Wortgruppe fehlen ein oder zwei Zeichen wie [ä] oder [ß]: jede Lücke steht für ein Zeichen. '
+          'Der Cursor steht in der ersten Lücke; tippe das fehlende Zeichen. Mit Steuerung und Pfeil rechts '
+          'kommst du zur nächsten Lücke. \\ '
           + TASTEN + ' \\ ' + PRUEFEN,
           Lueckentextdateien=['Lueckentext_Umlaute.dat'], Wiederholungen=8),
     ])
@@ -406,7 +407,12 @@ BEREICH_5 = dict(
           'Semikolon [;] hat die Punkte 2 und 3, Doppelpunkt [:] die Punkte 2 und 5. \\ '
           'Bindestrich [-] hat die Punkte 3 und 6, Apostroph [\'] den Punkt 6. \\ '
           'Die runden Klammern haben beide die Punkte 2, 3, 5 und 6: [(]. \\ '
-          'Die Anführungszeichen haben am Anfang und am Ende die Punkte 2, 3 und 6: [„]. \\ '
+          'Das Anführungszeichen unten öffnet die wörtliche Rede: [„] hat die Punkte 2, 3 und 6. '
+          'Das Anführungszeichen oben schließt sie: [“] hat die Punkte 3, 5 und 6. \\ '
+          'Eine Merkhilfe: Komma, Semikolon und Doppelpunkt sind a, b und c eine Reihe tiefer; '
+          'Fragezeichen, Ausrufezeichen und Klammer sind e, f und g eine Reihe tiefer; '
+          'die Anführungszeichen sind h und j eine Reihe tiefer. \\ '
+          'So sieht eine wörtliche Rede aus: [er ruft: „hallo!“] \\ '
           'Das Paragrafzeichen [§] hat die Punkte 3, 4 und 6. \\ '
           'Die Sätze schreiben wir noch klein, bis du das Großschreibzeichen kennst.'),
         L(2, 'Schnellkurs Satzzeichen 1', 'Schnellkurs: Punkt, Komma, Fragezeichen', 'AT_Schnellkurs', 2,
@@ -426,8 +432,8 @@ BEREICH_5 = dict(
           Lernzeichendateien=[SZ1], Gelerntzeichendateien=BUCHSTABEN, Leerzeichen='1.1', Wiederholungen=6),
         L(6, 'Schnellkurs Satzzeichen 2', 'Schnellkurs: Bindestrich, Klammern, Anführungszeichen',
           'AT_Schnellkurs', 2,
-          'Weitere Zeichen: [-] Bindestrich, [\'] Apostroph, [(] Klammern, [„] Anführungszeichen, '
-          '[§] Paragraf. \\ Geh mit den Pfeiltasten durch die Tabelle. Mit der Eingabetaste geht es weiter.',
+          'Weitere Zeichen: [-] Bindestrich, [\'] Apostroph, [(] Klammern, [„] Anführungszeichen unten, '
+          '[“] Anführungszeichen oben, [§] Paragraf. \\ Geh mit den Pfeiltasten durch die Tabelle. Mit der Eingabetaste geht es weiter.',
           Lernzeichendateien=[SZ2]),
         L(7, 'Zeichen tippen Satzzeichen 2', 'Zeichen tippen: Bindestrich, Klammern, Anführungszeichen',
           'AT_ZeichenTippen', 3,
@@ -576,7 +582,7 @@ BEREICH_7 = dict(
           'Finde sie. \\ ' + ROUTING,
           Fehlersuchedateien=['Fehlersuche_Grossschreibung.dat'], Wiederholungen=10),
         L(14, 'Lueckentext', 'Lückentext: große Anfangsbuchstaben', 'AT_Lueckentext', 5,
-          'Vor jeder Lücke fehlt ein großer Anfangsbuchstabe. Tippe ihn mit dem Großschreibzeichen, '
+          'In jeder Lücke fehlt ein großer Anfangsbuchstabe. Tippe ihn mit dem Großschreibzeichen, '
           'zum Beispiel [$d]. Mit Steuerung und Pfeil rechts kommst du zur nächsten Lücke. \\ '
           + TASTEN + ' \\ ' + PRUEFEN,
           Lueckentextdateien=['Lueckentext_Grossschreibung.dat'], Wiederholungen=8),
@@ -615,8 +621,8 @@ BEREICH_8 = dict(
           + TASTEN + ' \\ ' + PRUEFEN,
           Lernzeichendateien=ALLES, Saetzedateien=[S7, S8], ZeigeNormaltext=0, Wiederholungen=8),
         L(6, 'Woerter lesen gemischt', 'Wörter lesen: alles gemischt', 'AT_WortLesen', 4,
-          'Lies große und kleine Wörter aus dem ganzen Kurs, die Abstände wechseln. \\ ' + WEITER,
-          Lernzeichendateien=BUCHSTABEN + [GS], Gelerntzeichendateien=SATZZEICHEN + [ZZ, ZIF], Woerterdateien=KLEIN + [N1, N2], Leerzeichen=-1,
+          'Lies große und kleine Wörter aus dem ganzen Kurs, mit einer leeren Zelle dazwischen. \\ ' + WEITER,
+          Lernzeichendateien=BUCHSTABEN + [GS], Gelerntzeichendateien=SATZZEICHEN + [ZZ, ZIF], Woerterdateien=KLEIN + [N1, N2], Leerzeichen=1,
           MaxWortLen=10, Wiederholungen=10),
         L(7, 'Woerter tippen gemischt', 'Wörter tippen: alles gemischt', 'AT_WortTippen', 6,
           'Tippe das genannte Wort, Hauptwörter mit dem Großschreibzeichen. \\ ' + TASTEN + ' \\ ' + PRUEFEN,
@@ -655,6 +661,60 @@ BEREICH_8 = dict(
 
 BEREICHE = [BEREICH_1, BEREICH_2, BEREICH_3, BEREICH_4, BEREICH_5, BEREICH_6, BEREICH_7, BEREICH_8]
 
+# Drills on characters that are easily mistaken for each other, at the end of
+# the area that completes each set.
+SP1 = 'Spiegelbilder_a-j.dat'
+SP2 = 'Spiegelbilder_Alphabet.dat'
+SZB = 'Satzzeichen_und_Buchstaben.dat'
+
+
+def _drills(bereich, datei, titel, was, merk):
+    n = len(bereich['lektionen'])
+    bereich['lektionen'] += [
+        L(n + 1, datei + ' finden', titel + ' finden', 'AT_ZeichenFinden', 3,
+          'In der Zeile stehen nur ' + was + '. Finde jedes Vorkommen des genannten Zeichens. ' + merk + ' \\ '
+          + ROUTING,
+          Lernzeichendateien=[bereich['_drill']], Leerzeichen='1.1', MaxLernzeichenAnzahl=3, Wiederholungen=8),
+        L(n + 2, datei + ' lesen', titel + ' lesen', 'AT_ZeichenLesen', 2,
+          'Lies ' + was + ' von links nach rechts und nenne jedes Zeichen leise. ' + merk + ' \\ ' + WEITER,
+          Lernzeichendateien=[bereich['_drill']], Leerzeichen=1, Wiederholungen=6),
+    ]
+
+
+BEREICH_1['_drill'] = SP1
+_drills(BEREICH_1, 'Spiegelbilder', 'Spiegelbilder e/i, d/f, h/j',
+        'die Buchstaben e, i, d, f, h und j',
+        'Je zwei sind Spiegelbilder: [e] und [i], [d] und [f], [h] und [j]. Die Punkte sind links und rechts '
+        'vertauscht; taste genau, welche Spalte mehr Punkte hat.')
+BEREICH_4['_drill'] = SP2
+_drills(BEREICH_4, 'Spiegelbilder', 'Spiegelbilder o/ö, r/w, z/ß, t/ü',
+        'die Buchstaben o, ö, r, w, z, ß, t und ü',
+        'Je zwei sind Spiegelbilder: [o] und [ö], [r] und [w], [z] und [ß], [t] und [ü]. Merkhilfe: ü, ö und ß '
+        'sind h, i und s mit Punkt 6 dazu.')
+BEREICH_5['_drill'] = SZB
+_drills(BEREICH_5, 'Satzzeichen oder Buchstabe', 'Satzzeichen oder Buchstabe',
+        'Buchstaben a bis j und Satzzeichen',
+        'Viele Satzzeichen sind Buchstaben der ersten Reihe, eine Reihe tiefer: [a] wird zu [,], [b] zu [;], '
+        '[c] zu [:], [e] zu [?], [f] zu [!], [g] zu [(], [h] zu [„] und [j] zu [“]. Fühle, ob oben ein Punkt ist.')
+for _b in BEREICHE:
+    _b.pop('_drill', None)
+
+# The connected reading texts, at the end of their areas.
+import braille  # noqa: E402
+import lesetexte  # noqa: E402
+
+LESETEXT_LEKTIONEN = []
+for _b, _stufe, _datei, _titel, _art, _text in lesetexte.TEXTE:
+    _bereich = BEREICHE[_b]
+    _n = len(_bereich['lektionen']) + 1
+    _zeilen = lesetexte.zeilen(_text)
+    _bereich['lektionen'].append(
+        T(_n, 'Lesetext ' + _datei, 'Lesetext: ' + _titel, 2,
+          'Ein zusammenhängender Text zum Lesen, ' + _art + '. Er braucht nur Zeichen, die du schon kennst. \\ '
+          'Lies ihn Zeile für Zeile mit den Fingern. Mit der Eingabetaste geht es weiter.',
+          ' \\ '.join('[' + braille.brl(z) + ']' for z in _zeilen)))
+    LESETEXT_LEKTIONEN.append((_b, _n))
+
 # Collective lessons besides the whole course: (file, title, description,
 # [(area index, lesson number)])
 def _alle(bereich, ohne_text=True):
@@ -685,6 +745,9 @@ SAMMELLEKTIONEN = [
      [(0, 6), (0, 10), (0, 14), (0, 19), (1, 4), (1, 7), (1, 12), (1, 17), (2, 4), (2, 10), (2, 15),
       (3, 4), (3, 7), (3, 12), (4, 4), (4, 10), (5, 5), (5, 7), (5, 12), (6, 5), (6, 7), (6, 12),
       (7, 4), (7, 5), (7, 7)]),
+    ('Lesetexte.sam', 'Lesetexte',
+     'Alle zusammenhängenden Texte des Kurses, vom ersten bis zum letzten Bereich: Geschichten, Briefe, '
+     'Rezepte und Nachrichten.', LESETEXT_LEKTIONEN),
     ('Raetsel.sam', 'Rätsel und Spiele',
      'Figuren, Fehlersuche, Lückentexte und Brückenwörter aus dem ganzen Kurs.',
      [(0, 3), (2, 16), (3, 13), (4, 11), (5, 13), (6, 13), (6, 14), (6, 15), (7, 9), (7, 10), (7, 11),

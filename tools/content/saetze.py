@@ -13,26 +13,27 @@ WORTGRUPPEN_A_J = """
 ich gehe
 ich gebe
 ich habe
-ich hebe
-ich jage
 ich bade
 ich fege
-ich hege
 ich gab
 ich gehe ab
 ich hebe ab
 ich biege ab
+ich gebe ab
 ich habe dich
-ich gebe dich ab
-ich hebe beide
-ich gab beide ab
-ich gehe dabei
-ich gedeihe
 hab dich
-gib beide ab
-geh dabei
+gib ab
+geh ab
 ach je
+ach ja
+die idee
+die fee
+die eiche
+die heide
+jede idee
 ich habe beide
+ich gab die feige ab
+die geige
 """
 
 # Area 2: a to t (no u, v, w, x, y, z yet).
@@ -208,7 +209,7 @@ sie schläft schon
 das wäre schön
 ich übe gern
 wir üben zusammen
-öffne sie
+öffne die tür
 ich schließe ab
 ich grüße dich
 mir ist heiß
@@ -295,7 +296,7 @@ von 8 bis 12
 seit 1989
 ab 18
 bis 2030
-wir sind 4.
+wir sind zu 4.
 ich bin 35.
 er wird 40.
 sie ist 7.
@@ -320,6 +321,24 @@ seit 2015 lerne ich.
 11, 12, 13, 14
 3 ist weniger als 5.
 8 ist mehr als 6.
+es ist 7.30 uhr.
+der bus kommt um 8.15 uhr.
+wir essen um 12.30 uhr.
+das brot kostet 2,50 euro.
+die milch kostet 1,19 euro.
+das macht 4,80 euro.
+ein kaffee kostet 3 euro.
+heute ist der 3. mai.
+mein geburtstag ist am 14.7.
+am 24.12. ist heiligabend.
+ich bin am 2.4.1990 geboren.
+meine nummer ist 0711 234567.
+ruf mich an: 030 987654.
+ich wohne in nummer 5b.
+das zimmer ist 12a.
+der zug fährt von gleis 3.
+es sind 21,5 grad.
+ich laufe 2,5 kilometer.
 """
 
 # Area 7: capital letters, full sentences.

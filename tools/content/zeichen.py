@@ -18,7 +18,7 @@ GRUPPEN = [
      'Die Buchstaben p bis t: die Buchstaben f bis j mit Punkt 3 dazu.',
      [(c, c) for c in 'pqrst']),
     ('Lernzeichen_u-z.dat', 'Buchstaben u bis z',
-     'Die Buchstaben u bis z: u, v, x, y, z sind k bis o mit Punkt 6 dazu; das w ist eine Ausnahme.',
+     'Die Buchstaben u bis z: u, v, x, y, z sind a bis e mit den Punkten 3 und 6 dazu; das w ist eine Ausnahme.',
      [(c, c) for c in 'uvwxyz']),
     ('Lernzeichen_Umlaute.dat', 'Umlaute und Eszett',
      'Die Buchstaben ä, ö, ü und ß.',
@@ -28,9 +28,10 @@ GRUPPEN = [
      [('.', 'Punkt'), (',', 'Komma'), ('?', 'Fragezeichen'), ('!', 'Ausrufezeichen'),
       (';', 'Semikolon'), (':', 'Doppelpunkt')]),
     ('Lernzeichen_Satzzeichen_2.dat', 'Satzzeichen, Teil 2',
-     'Bindestrich, Apostroph, Klammern, Anführungszeichen und Paragrafzeichen.',
+     'Bindestrich, Apostroph, Klammern, Anführungszeichen und Paragrafzeichen. \\ Das Anführungszeichen '
+     'unten öffnet mit den Punkten 2 3 6, das Anführungszeichen oben schließt mit den Punkten 3 5 6.',
      [('-', 'Bindestrich'), ("'", 'Apostroph'), ('(', 'Klammer auf'), (')', 'Klammer zu'),
-      ('„', 'Anführungszeichen unten'), ('"', 'Anführungszeichen oben'), ('§', 'Paragraf')]),
+      ('„', 'Anführungszeichen unten'), ('“', 'Anführungszeichen oben'), ('§', 'Paragraf')]),
     ('Lernzeichen_Zahlzeichen.dat', 'Zahlzeichen',
      'Das Zahlzeichen mit den Punkten 3, 4, 5 und 6 steht vor jeder Zahl.',
      [('#', 'Zahlzeichen')]),
@@ -40,6 +41,25 @@ GRUPPEN = [
     ('Lernzeichen_Grossschreibung.dat', 'Großschreibzeichen',
      'Das Großschreibzeichen steht vor jedem großen Buchstaben.',
      [('$', 'Großschreibzeichen')]),
+]
+
+# Characters easily mistaken for each other, for the drills: mirror images
+# (the same dots, left and right swapped) and punctuation that is a letter
+# of the first row one row lower.
+VERWECHSLUNGEN = [
+    ('Spiegelbilder_a-j.dat', 'Spiegelbilder e/i, d/f, h/j',
+     'Buchstaben, die Spiegelbilder voneinander sind: e und i, d und f, h und j.',
+     [(c, c) for c in 'eidfhj']),
+    ('Spiegelbilder_Alphabet.dat', 'Spiegelbilder o/ö, r/w, z/ß, t/ü',
+     'Buchstaben, die Spiegelbilder voneinander sind: o und ö, r und w, z und ß, t und ü.',
+     [(c, c) for c in 'oörwzßtü']),
+    ('Satzzeichen_und_Buchstaben.dat', 'Satzzeichen und Buchstaben',
+     'Buchstaben der ersten Reihe und die Satzzeichen, die dieselben Punkte eine Reihe tiefer haben: '
+     'a und Komma, b und Semikolon, c und Doppelpunkt, e und Fragezeichen, f und Ausrufezeichen, '
+     'g und Klammer, h und Anführungszeichen unten, j und Anführungszeichen oben.',
+     [('a', 'a'), (',', 'Komma'), ('b', 'b'), (';', 'Semikolon'), ('c', 'c'), (':', 'Doppelpunkt'),
+      ('e', 'e'), ('?', 'Fragezeichen'), ('f', 'f'), ('!', 'Ausrufezeichen'), ('g', 'g'), ('(', 'Klammer'),
+      ('h', 'h'), ('„', 'Anführungszeichen unten'), ('j', 'j'), ('“', 'Anführungszeichen oben')]),
 ]
 
 # The same characters that the learner reads and types as pairs of cells.
@@ -53,8 +73,32 @@ PAARE = [
 ]
 
 
+# Memory aids, spoken after the dots: how a character is built from one
+# learned before, and the character it is easily mistaken for.
+MERKHILFE = {}
+for _a, _k in zip('abcdefghij', 'klmnopqrst'):
+    MERKHILFE[_k] = 'wie %s, dazu Punkt 3' % _a
+for _a, _u in zip('abcde', 'uvxyz'):
+    MERKHILFE[_u] = 'wie %s, dazu Punkte 3 und 6' % _a
+MERKHILFE['ü'] = 'wie h, dazu Punkt 6'
+MERKHILFE['ö'] = 'wie i, dazu Punkt 6'
+MERKHILFE['ß'] = 'wie s, dazu Punkt 6'
+# Punctuation: letters of the first row one row lower.
+for _z, _a in [(',', 'a'), (';', 'b'), (':', 'c'), ('?', 'e'), ('!', 'f'), ('(', 'g'), (')', 'g'),
+               ('„', 'h'), ('“', 'j')]:
+    MERKHILFE[_z] = 'wie %s, eine Reihe tiefer' % _a
+
+# Mirror images: the same dots, left and right swapped.
+SPIEGEL = [('e', 'i'), ('d', 'f'), ('h', 'j'), ('o', 'ö'), ('r', 'w'), ('z', 'ß'), ('t', 'ü')]
+SPIEGELBILD = {}
+for _x, _y in SPIEGEL:
+    SPIEGELBILD[_x] = _y
+    SPIEGELBILD[_y] = _x
+
+
 def hinweis(brl_form, name):
-    """Spoken hint of a learning character, e.g. 'b: Punkte 1 2'."""
+    """Spoken hint of a learning character, e.g. 'p: Punkte 1 2 3 4, wie f,
+    dazu Punkt 3'. The dots come first, right after the name."""
     teile = []
     for ch in brl_form:
         dots = braille.dots_of(ch)
@@ -62,8 +106,13 @@ def hinweis(brl_form, name):
         teile.append('%s %s' % (word, dots))
     if len(brl_form) == 1:
         if brl_form.isdigit():
-            return '%s: %s, nach dem Zahlzeichen' % (name, teile[0])
-        return '%s: %s' % (name, teile[0])
+            return '%s: %s, nach dem Zahlzeichen, wie %s' % (name, teile[0], 'abcdefghij'['1234567890'.index(brl_form)])
+        text = '%s: %s' % (name, teile[0])
+        if brl_form in MERKHILFE:
+            text += ', ' + MERKHILFE[brl_form]
+        if brl_form in SPIEGELBILD:
+            text += '; Spiegelbild von %s' % SPIEGELBILD[brl_form]
+        return text
     first = {'#': 'Zahlzeichen', '$': 'Großschreibzeichen'}[brl_form[0]]
     return '%s: %s, dann %s' % (name, first, teile[1])
 
@@ -89,9 +138,8 @@ FIGUREN = [
     ('⠤⠔⠉⠢⠤', 'Brücke'),
     ('⠒⠿⠒', 'Kreuz'),
     ('⠏⠉⠹', 'Tisch'),
-    ('⠕⠪⠕⠪', 'Schachbrett'),
+    ('⠕⠕⠕⠕', 'Schachbrett'),
     ('⠔⠉⠢⠔⠉⠢', 'Zwei Berge'),
-    ('⠎⠱', 'Ring'),
+    ('⠪⠕', 'Ring'),
     ('⠸⠿⠇', 'Turm'),
-    ('⠁⠂⠄', 'Drei Stufen'),
 ]

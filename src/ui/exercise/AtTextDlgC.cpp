@@ -279,9 +279,8 @@ void TAT_Text_Dlg::NewExercise(bool NewDatensatz, bool RepeatExercise)
 {
     if (FWiederholungen > 1)
         setWindowTitle(QStringLiteral("%1 - Wiederholung %2/%3")
-                           .arg(FLektion->Titel())
-                           .arg(FWiederholungenCounter)
-                           .arg(FWiederholungen));
+                           .arg(FLektion->Titel(), QString::number(FWiederholungenCounter),
+                                QString::number(FWiederholungen)));
     // The caret moves while the exercise is made: no line is spoken for that.
     const bool LinesEnabled = FSpeakTextLinesEnabled;
     FSpeakTextLinesEnabled = false;

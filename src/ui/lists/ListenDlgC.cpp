@@ -252,7 +252,7 @@ void TListenDlg::FillBereiche()
     CbBereiche->clear();
     for (int I = 0; I < Bereiche.Count(); ++I) {
         const TBereich B = Bereiche.Get(I);
-        QString S = QStringLiteral("%1 (Lektionen: %2)").arg(B.Titel).arg(B.Lektionen.size());
+        QString S = QStringLiteral("%1 (Lektionen: %2)").arg(B.Titel, QString::number(B.Lektionen.size()));
         if (I == FStartBereichIndex)
             S.prepend(u'*');
         CbBereiche->addItem(S);

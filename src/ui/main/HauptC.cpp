@@ -1158,7 +1158,7 @@ void TForm1_TW::MM_H_UpdateClick()
         windowTitle(),
         QCoreApplication::applicationFilePath(),
         QStringLiteral("Tastwerk"),
-        QStringLiteral("%1 %2").arg(AktFont.Size).arg(AktFont.Name),
+        QStringLiteral("%1 %2").arg(QString::number(AktFont.Size), AktFont.Name),
         QStringLiteral("%1 %2 %3").arg(AktFont.Bold ? 1 : 0).arg(AktFont.Color).arg(AktBackColor),
     };
     const QByteArray Data = (Lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
