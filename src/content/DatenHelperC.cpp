@@ -168,7 +168,8 @@ void TDatensatz::SetData(const QString &S)
     SetData(QStringView(S));
 }
 
-namespace {
+namespace
+{
 // Position of the next " ^ " at or after From, -1 when there is none.
 qsizetype FindSeparator(QStringView S, qsizetype From)
 {
@@ -223,7 +224,8 @@ void TDatensatz::SetData(const TDatensatz &ADatensatz)
 
 void TDatensatz::SetSperrdruck()
 {
-    constexpr QChar EmptyCell(0x2800);
+    // static: a lambda without captures may use it (clang insists).
+    static constexpr QChar EmptyCell(0x2800);
     auto IsGap = [](QChar C) { return C == u' ' || C == EmptyCell; };
     for (qsizetype I = Brl.size() - 1; I >= 1; --I)
         if (!IsGap(Brl[I]) && !IsGap(Brl[I - 1]))
