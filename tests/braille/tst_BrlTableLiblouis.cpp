@@ -116,6 +116,7 @@ const TRow Rows[] = {
     // Signs written before a character.
     {"number sign", u'#', G0, u"5", 0, lkFind},
     {"capital sign", u'$', G0, u"Haus", 0, lkFind},
+    {"sign for a word in capitals", u'\u2191', G0, u"ADAC", 0, lkFind},
 
     // Substitutes for ä, ö, ü and ß: the cell of the letter.
     {"` for ä", u'`', G0, u"ä", 0, lkFind},

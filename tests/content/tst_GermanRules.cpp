@@ -7,9 +7,9 @@
 //   dots 3-5-6; liblouis takes it for the English opening quote and writes
 //   2-3-6, the cell of the opening „. A record that wrote both marks alike
 //   agreed with liblouis and still taught the wrong cell.
-// A word in capitals is accepted with the capital sign twice in front
-// (4-6 4-6) or with dots 4-5, as liblouis writes it; a single capital sign is
-// not enough.
+// A word in capitals (two or more capital letters: ICE, ADAC) has dots 4-5
+// in front, as German braille and liblouis write it; the capital sign twice
+// (4-6 4-6) or once is a fault.
 // The other rules checked here are those every record must keep whatever its
 // kind of braille (Basisschrift, Vollschrift, Kurzschrift), counted by signs
 // so that letter groups and contractions do not matter:
@@ -142,8 +142,11 @@ QStringList Faults(const QString &Print, const QString &Cells)
                     ++Capitals;
             }
         if (Letters >= 2 && Capitals == Letters && Core[0].isLetter()) {
-            if (!ZK.startsWith(QString(2, CapitalCell)) && !ZK.startsWith(CapsWordCell))
-                Result << QStringLiteral("\"%1\": Wort in Großbuchstaben ohne Zeichen dafür am Anfang").arg(P);
+            if (ZK.startsWith(QString(2, CapitalCell)))
+                Result
+                    << QStringLiteral("\"%1\": Wort in Großbuchstaben mit zweimal Punkte 4 6 statt Punkte 4 5").arg(P);
+            else if (!ZK.startsWith(CapsWordCell))
+                Result << QStringLiteral("\"%1\": Wort in Großbuchstaben ohne Punkte 4 5 am Anfang").arg(P);
         } else {
             if (Core[0].isUpper() && !ZK.startsWith(CapitalCell))
                 Result << QStringLiteral("\"%1\": großer Anfangsbuchstabe ohne Großschreibzeichen").arg(P);
@@ -318,12 +321,16 @@ private slots:
                                               << "⠨⠙⠑⠗⠀⠓⠥⠝⠙" << 1;
         QTest::newRow("capital inside a word") << "iPhone"
                                                << "⠊⠏⠓⠕⠝⠑" << 1;
-        QTest::newRow("word in capitals, 4-6 twice") << "UFO"
-                                                     << "⠨⠨⠥⠋⠕" << 0;
         QTest::newRow("word in capitals, 4-5") << "UFO"
                                                << "⠘⠥⠋⠕" << 0;
+        QTest::newRow("word in capitals in a sentence") << "Der ICE kommt."
+                                                        << "⠨⠙⠑⠗⠀⠘⠊⠉⠑⠀⠅⠕⠍⠍⠞⠄" << 0;
+        QTest::newRow("word in capitals, 4-6 twice") << "UFO"
+                                                     << "⠨⠨⠥⠋⠕" << 1;
         QTest::newRow("word in capitals, one sign") << "UFO"
                                                     << "⠨⠥⠋⠕" << 1;
+        QTest::newRow("word in capitals, no sign") << "WC"
+                                                   << "⠺⠉" << 1;
         QTest::newRow("number sign missing") << "um 3 Uhr"
                                              << "⠥⠍⠀⠉⠀⠨⠥⠓⠗" << 1;
         QTest::newRow("number after a letter") << "x3"

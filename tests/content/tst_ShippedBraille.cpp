@@ -50,7 +50,8 @@
 
 #include "../common/Louis.h"
 
-namespace {
+namespace
+{
 
 const char *const G0 = "unicode.dis,de-g0-detailed.utb";
 const char *const G1 = "unicode.dis,de-g1-detailed.ctb";
@@ -96,11 +97,11 @@ const TException *FindException(const QString &Material, const QString &File, co
 }
 
 // Characters of the braille table that print does not write with the meaning
-// they have in a braille form: the signs, the substitutes and the letter
-// groups.
+// they have in a braille form: the signs (capital, word in capitals, number),
+// the substitutes and the letter groups.
 bool IsBrailleOnlyChar(QChar C)
 {
-    return QStringLiteral("$#`~{}|&%@=<*_>").contains(C);
+    return QStringLiteral("$↑#`~{}|&%@=<*_>").contains(C);
 }
 
 // liblouis's translation of Text as Unicode braille cells, a blank cell read

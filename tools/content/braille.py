@@ -2,8 +2,9 @@
 
 A braille form ("Brl") is written with the text characters of the braille
 table share/Data/BrlUniChar.txt: small letters, ä ö ü ß as they are, "$" (the
-capital sign, dots 4 6) before a capital letter, "#" (the number sign, dots
-3 4 5 6) before a number, punctuation as itself. The opening quotation mark
+capital sign, dots 4 6) before a capital letter, "↑" (dots 4 5) before a word
+in capitals (ICE, ADAC: two or more capital letters in a row), "#" (the
+number sign, dots 3 4 5 6) before a number, punctuation as itself. The opening quotation mark
 „ is dots 2 3 6, the closing “ dots 3 5 6. A number goes on after a decimal
 comma or a point between digits without a new number sign (3,50; 12.05.2024);
 a letter a to j right after a number gets dot 6 ("'") in front, or it would
@@ -35,6 +36,7 @@ PUNCTUATION = {'.': '.', ',': ',', ';': ';', ':': ':', '?': '?', '!': '!',
                '(': '(', ')': ')', '-': '-', '„': '„', '“': '“', "'": "'",
                '§': '§'}
 LETTER_SIGN = "'"  # dot 6 before a letter a to j right after a number
+CAPS_WORD = '\u2191'  # dots 4 5 before a word in capitals; the table's stand-in
 
 
 class BrailleError(ValueError):
@@ -45,7 +47,12 @@ def brl(text):
     """The braille form of a print text (word, sentence or gap text)."""
     out = []
     in_number = False
+    caps_run = 0  # capital letters of a word in capitals still to come
     for i, c in enumerate(text):
+        if caps_run:
+            out.append(CAPITAL[c])
+            caps_run -= 1
+            continue
         if c in DIGITS:
             if not in_number:
                 out.append('#')
@@ -62,7 +69,19 @@ def brl(text):
         if c in SMALL or c == ' ':
             out.append(c)
         elif c in CAPITAL:
-            out.append('$' + CAPITAL[c])
+            n = 1
+            while i + n < len(text) and text[i + n] in CAPITAL:
+                n += 1
+            if n == 1:
+                out.append('$' + CAPITAL[c])
+                continue
+            # A word in capitals: one sign for the whole run. A small letter
+            # right after it would need dot 6 in front (ICEs), which this
+            # course does not teach.
+            if i + n < len(text) and text[i + n].isalpha():
+                raise BrailleError('Großbuchstaben mit kleinen Buchstaben danach in %r' % text)
+            out.append(CAPS_WORD + CAPITAL[c])
+            caps_run = n - 1
         elif c in PUNCTUATION:
             out.append(PUNCTUATION[c])
         else:
@@ -155,7 +174,7 @@ def to_cells_text(text):
 OPENING_CELL = '\u2826'   # dots 2 3 6
 CLOSING_CELL = '\u2834'   # dots 3 5 6
 CAPITAL_CELL = '\u2828'   # dots 4 6
-CAPS_WORD_CELL = '\u2818'  # dots 4 5, liblouis's sign for a word in capitals
+CAPS_WORD_CELL = '\u2818'  # dots 4 5, the sign for a word in capitals
 NUMBER_CELL = '\u283c'    # dots 3 4 5 6
 DOT6_CELL = '\u2820'      # dot 6
 BLANK = '\u2800'
@@ -185,9 +204,9 @@ def deutsche_regeln_pruefen(text, zellen):
       stands after one (a plain " opens at the start of a word and closes at
       its end);
     - a word beginning with a capital letter begins with the capital sign
-      4 6; a word in capitals with 4 6 4 6 or, as liblouis writes it, 4 5;
-      there are at least as
-      many capital signs as single capital letters;
+      4 6; a word in capitals with dots 4 5 (the capital sign twice, 4 6 4 6,
+      is a fault); there are at least as many capital signs as single
+      capital letters;
     - a number at the start of a word or after a letter has the number sign
       3 4 5 6 (a decimal comma or point between digits goes on without it);
       a letter a to j right after a number has dot 6 in front.
@@ -237,8 +256,10 @@ def deutsche_regeln_pruefen(text, zellen):
         buchstaben = [c for c in kern if c.isalpha()]
         grossfolge = len(buchstaben) >= 2 and all(c.isupper() for c in buchstaben) and kern[0].isalpha()
         if grossfolge:
-            if not (zk.startswith(CAPITAL_CELL * 2) or zk.startswith(CAPS_WORD_CELL)):
-                faults.append('"%s": Wort in Großbuchstaben ohne Zeichen dafür am Anfang' % w)
+            if zk.startswith(CAPITAL_CELL * 2):
+                faults.append('"%s": Wort in Großbuchstaben mit zweimal Punkte 4 6 statt Punkte 4 5' % w)
+            elif not zk.startswith(CAPS_WORD_CELL):
+                faults.append('"%s": Wort in Großbuchstaben ohne Punkte 4 5 am Anfang' % w)
         else:
             gross = sum(1 for c in kern if c.isupper())
             if kern[0].isupper() and not zk.startswith(CAPITAL_CELL):

@@ -99,10 +99,24 @@ Staat Gesetz Kirche Angst Gefahr Blut
 '''.split())
 
 ERSTE_WOERTER = '''
-ich die da ja ab bei dich je ach eh ehe gab gib hab habe gebe gehe geh hebe hege jage bade fege
-biege beide dabei jede feige fade fad beige bejahe gedieh gedeihe abgebe abgehe abhebe abgab begab
-begehe behebe beigebe begib affig affige gaffe behage abbiege
+ich die da ja ab bei dich je ach eh ehe gab gib hab habe gebe gehe geh hebe jage bade fege
+biege beide dabei jede fade beige abgebe abgehe abhebe
 '''
+# The everyday words of the first area, drawn twice as often as the rest.
+ERSTE_HAEUFIG = 'ich die da ja ab bei dich habe gebe gehe jede beide dabei'.split()
+
+# Inflected forms are made for the most common verbs and adjectives only (the
+# first ones of their lists), and only the forms that read naturally on their
+# own: ich mache, du machst, er macht, gemacht; for the most common verbs also
+# machte; große, großen. Rare verbs in the past tense (strahlten, heirateten)
+# made whole lines read oddly.
+VERBEN_MIT_FORMEN = 40
+VERBEN_MIT_PRAETERITUM = 20
+ADJEKTIVE_MIT_FORMEN = 40
+# How many words at the head of each list (the most common) are listed twice
+# in the data files: the program draws every record of a word list with the
+# same chance, so a word listed twice comes twice as often.
+HAEUFIG = {'KLEINWOERTER': 100, 'VERBEN': 60, 'ADJEKTIVE': 50, 'NOMEN': 120}
 
 
 def woerterbuch():
@@ -115,13 +129,15 @@ def gueltig(wort, wb):
             or wort in woerter.AUCH_GUELTIG.split())
 
 
-def verbformen(inf, wb):
+def verbformen(inf, wb, praeteritum):
     if inf in ('sein', 'tun') or not inf.endswith('n'):
         return []
     st = inf[:-2] if inf.endswith('en') else inf[:-1]
-    kand = [st + 'e', st + 'st', st + 't', st + 'te', st + 'ten']
+    kand = [st + 'e', st + 'st', st + 't']
     if st[-1] in 'td':
-        kand += [st + 'est', st + 'et', st + 'ete', st + 'eten']
+        kand += [st + 'est', st + 'et']
+    if praeteritum:
+        kand += [st + 'ete'] if st[-1] in 'td' else [st + 'te']
     untrennbar = inf.startswith(('be', 'ver', 'er', 'ent', 'ge', 'zer', 'emp', 'über', 'unter'))
     if not untrennbar and not inf.endswith('ieren'):
         kand += ['ge' + st + 't'] if st[-1] not in 'td' else ['ge' + st + 'et']
@@ -130,13 +146,17 @@ def verbformen(inf, wb):
 
 def adjektivformen(adj, wb):
     basis = adj[:-1] if adj.endswith('e') else adj
-    return [basis + s for s in ('e', 'en', 'er', 'es', 'em') if basis + s in wb and basis + s != adj]
+    return [basis + s for s in ('e', 'en') if basis + s in wb and basis + s != adj]
 
 
 def wortbestand():
-    """(small words, nouns) in order, each a list of print words."""
+    """(small words, nouns, noun forms) in order, each a list of print words;
+    and the set of words to list twice."""
     wb = woerterbuch()
     klein, nomen, gesehen = [], [], set()
+    haeufig = set(ERSTE_HAEUFIG)
+    for liste, n in HAEUFIG.items():
+        haeufig |= set(getattr(woerter, liste).split()[:n])
 
     def neu(w, ziel, pruefen=True):
         if w in gesehen or w in NICHT or w in DUESTER:
@@ -157,12 +177,12 @@ def wortbestand():
         neu(w, klein)
     for w in woerter.VERBFORMEN.split():
         neu(w, klein)
-    for v in woerter.VERBEN.split():
+    for i, v in enumerate(woerter.VERBEN.split()[:VERBEN_MIT_FORMEN]):
         if v in DUESTER:
             continue
-        for f in verbformen(v, wb):
+        for f in verbformen(v, wb, i < VERBEN_MIT_PRAETERITUM):
             neu(f, klein, False)
-    for a in woerter.ADJEKTIVE.split():
+    for a in woerter.ADJEKTIVE.split()[:ADJEKTIVE_MIT_FORMEN]:
         if a in DUESTER:
             continue
         for f in adjektivformen(a, wb):
@@ -172,7 +192,7 @@ def wortbestand():
     formen = []
     for w in woerter.NOMENFORMEN.split():
         neu(w, formen)
-    return klein, nomen, formen
+    return klein, nomen, formen, haeufig
 
 
 ZAHLEN = '''
@@ -184,8 +204,16 @@ ZAHLEN = '''
 '''
 
 
+def mit_gewicht(woerter_, haeufig):
+    """Records of a word list; the common words twice."""
+    out = []
+    for w in woerter_:
+        out += [(braille.brl(w), w)] * (2 if w in haeufig else 1)
+    return out
+
+
 def woerterdateien():
-    klein, n1, n2 = wortbestand()
+    klein, n1, n2, haeufig = wortbestand()
     stufen = {name: [] for name, _ in STUFEN}
     for w in klein:
         for name, zeichen_ in STUFEN:
@@ -203,14 +231,20 @@ def woerterdateien():
     }
     for name, _ in STUFEN:
         t, b = titel[name]
-        datendatei(name, t, 'DT_Woerterliste', b + ' \\ Häufige Wörter stehen vorn.',
-                   [(braille.brl(w), w) for w in stufen[name] if 2 <= len(braille.brl(w)) <= 15])
+        datendatei(name, t, 'DT_Woerterliste', b + ' \\ Häufige Wörter stehen vorn; '
+                   'die häufigsten stehen zweimal in der Liste und kommen so doppelt so oft dran.',
+                   mit_gewicht([w for w in stufen[name] if 2 <= len(braille.brl(w)) <= 15], haeufig))
     datendatei('Nomen_1.dat', 'Hauptwörter', 'DT_Woerterliste',
-               'Häufige Hauptwörter, groß geschrieben mit dem Großschreibzeichen.',
-               [(braille.brl(w), w) for w in n1 if len(braille.brl(w)) <= 15])
+               'Häufige Hauptwörter, groß geschrieben mit dem Großschreibzeichen. \\ Die häufigsten stehen '
+               'zweimal in der Liste und kommen so doppelt so oft dran.',
+               mit_gewicht([w for w in n1 if len(braille.brl(w)) <= 15], haeufig))
     datendatei('Nomen_2.dat', 'Hauptwörter in der Mehrzahl und weiteren Formen', 'DT_Woerterliste',
                'Hauptwörter in der Mehrzahl und im zweiten Fall, groß geschrieben.',
                [(braille.brl(w), w) for w in n2 if len(braille.brl(w)) <= 15])
+    datendatei('Grosswoerter.dat', 'Wörter in Großbuchstaben', 'DT_Woerterliste',
+               'Abkürzungen ganz in Großbuchstaben wie ICE und WC: vorn das Zeichen mit den Punkten 4 und 5, '
+               'dann die Buchstaben klein.',
+               [(braille.brl(w), w) for w in woerter.GROSSWOERTER.split()])
     zahlen = []
     for z in ZAHLEN.split():
         if z not in zahlen:
@@ -249,6 +283,8 @@ SATZDATEIEN = [
      saetze.SAETZE_ZAHLEN, 'abcdefghijklmnopqrstuvwxyzäöüß .,;:?!-\'()„“§#1234567890'),
     ('Saetze_Grossschreibung.dat', 'Sätze mit großen Buchstaben', 'Kurze Sätze mit großen Buchstaben.',
      saetze.SAETZE_GROSS, None),
+    ('Saetze_Grosswoerter.dat', 'Sätze mit Wörtern in Großbuchstaben',
+     'Kurze Sätze mit Abkürzungen in Großbuchstaben wie ICE und WC.', saetze.SAETZE_GROSSWOERTER, None),
     ('Saetze_kurz.dat', 'Sätze aus dem Alltag', 'Sätze, die auf eine Braillezeile mit 40 Zellen passen.',
      saetze.SAETZE_KURZ, None),
     ('Saetze_lang.dat', 'Längere Sätze', 'Längere Sätze über die Blindenschrift und den Alltag.',

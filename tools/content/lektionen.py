@@ -21,6 +21,7 @@ ZIF = 'Lernzeichen_Ziffern.dat'
 GS = 'Lernzeichen_Grossschreibung.dat'
 ZMZ = 'Ziffern_mit_Zahlzeichen.dat'
 GB = 'Grossbuchstaben.dat'
+GW = 'Lernzeichen_Grosswort.dat'
 
 A_J = [AE, FJ]
 A_T = [AE, FJ, KO, PT]
@@ -29,6 +30,8 @@ BUCHSTABEN = A_Z + [UML]
 SATZZEICHEN = [SZ1, SZ2]
 VOR_GROSS = BUCHSTABEN + SATZZEICHEN + [ZZ, ZIF]
 ALLES = VOR_GROSS + [GS]
+# After the sign for a word in capitals, at the end of the capitals area.
+ALLES_GW = ALLES + [GW]
 
 # Words
 W1 = 'Woerter_a-j.dat'
@@ -38,6 +41,7 @@ W4 = 'Woerter_Umlaute.dat'
 WZ = 'Zahlen.dat'
 N1 = 'Nomen_1.dat'
 N2 = 'Nomen_2.dat'
+GWW = 'Grosswoerter.dat'
 KLEIN = [W1, W2, W3, W4]
 
 # Sentences
@@ -50,6 +54,7 @@ S6 = 'Saetze_Zahlen.dat'
 S7 = 'Saetze_Grossschreibung.dat'
 S8 = 'Saetze_kurz.dat'
 S9 = 'Saetze_lang.dat'
+SGW = 'Saetze_Grosswoerter.dat'
 
 FIG = 'Figuren.dat'
 
@@ -533,7 +538,12 @@ BEREICH_7 = dict(
           'es hat die Punkte 4 und 6 und steht direkt vor dem Buchstaben. \\ '
           'So ist [$a] ein großes A, [$haus] das Wort Haus und [$anna] der Name Anna. \\ '
           'Am Satzanfang, bei Namen und bei Hauptwörtern steht jetzt immer das Großschreibzeichen: '
-          '[$der $hund bellt.]'),
+          '[$der $hund bellt.] \\ '
+          'Steht ein ganzes Wort in Großbuchstaben, wie bei vielen Abkürzungen, kommt ein anderes Zeichen '
+          'davor: [↑] mit den Punkten 4 und 5. Es gilt für das ganze Wort, die Buchstaben danach stehen klein. \\ '
+          'So ist [↑ice] der ICE, [↑adac] der ADAC und [↑wc] das WC. \\ '
+          'Ein einzelner großer Buchstabe hat immer das Großschreibzeichen [$] mit den Punkten 4 und 6: '
+          '[$a] ist ein großes A.'),
         L(2, 'Grossschreibzeichen', 'Das Großschreibzeichen', 'AT_BuchstabenLernen', 2,
           'Das Großschreibzeichen [$] mit den Punkten 4 und 6. Darunter stehen Hauptwörter wie [$haus]. \\ '
           'Mit der Eingabetaste geht es weiter.',
@@ -591,6 +601,21 @@ BEREICH_7 = dict(
           '[$fenster] und [$konto] fehlt [$bank], denn es gibt Fensterbank und Bankkonto. '
           'Tippe das fehlende Wort. \\ ' + TASTEN + ' \\ ' + PRUEFEN,
           Brueckenwoerterdateien=['Brueckenwoerter_1.dat'], Wiederholungen=8),
+        L(16, 'Woerter in Grossbuchstaben', 'Wörter in Großbuchstaben', 'AT_BuchstabenLernen', 2,
+          'Ein Wort ganz in Großbuchstaben hat vorn das Zeichen [↑] mit den Punkten 4 und 5, danach die '
+          'Buchstaben klein: [↑ice] ist der ICE, [↑wc] das WC. \\ Lerne das Zeichen, lies dann die Wörter '
+          'darunter. Mit der Eingabetaste geht es weiter.',
+          Lernzeichendateien=[GW], Gelerntzeichendateien=VOR_GROSS + [GS], Woerterdateien=[GWW],
+          Wiederholungen=3),
+        L(17, 'Saetze mit Grosswoertern lesen', 'Sätze mit Wörtern in Großbuchstaben lesen', 'AT_SatzLesen', 3,
+          'Lies Sätze mit Wörtern in Großbuchstaben, zum Beispiel [$wo ist hier das ↑wc?] Vor dem Wort in '
+          'Großbuchstaben stehen die Punkte 4 und 5. \\ ' + WEITER,
+          Lernzeichendateien=ALLES_GW, Saetzedateien=[SGW], Wiederholungen=6),
+        L(18, 'Grosswoerter tippen', 'Wörter in Großbuchstaben tippen', 'AT_WortTippen', 4,
+          'Tippe das genannte Wort in Großbuchstaben: zuerst die Punkte 4 und 5 mit den Tasten J und K, '
+          'dann die Buchstaben, zum Beispiel [↑wc] für WC. \\ ' + TASTEN + ' \\ ' + PRUEFEN,
+          Lernzeichendateien=[GW], Gelerntzeichendateien=VOR_GROSS + [GS], Woerterdateien=[GWW],
+          Wiederholungen=8),
     ])
 
 BEREICH_8 = dict(
@@ -619,7 +644,7 @@ BEREICH_8 = dict(
         L(5, 'Saetze abschreiben', 'Sätze abschreiben', 'AT_SatzTippen', 6,
           'Der Satz steht in Blindenschrift in der Aufgabenzeile. Lies ihn und schreibe ihn genau ab. \\ '
           + TASTEN + ' \\ ' + PRUEFEN,
-          Lernzeichendateien=ALLES, Saetzedateien=[S7, S8], ZeigeNormaltext=0, Wiederholungen=8),
+          Lernzeichendateien=ALLES_GW, Saetzedateien=[S7, S8, SGW], ZeigeNormaltext=0, Wiederholungen=8),
         L(6, 'Woerter lesen gemischt', 'Wörter lesen: alles gemischt', 'AT_WortLesen', 4,
           'Lies große und kleine Wörter aus dem ganzen Kurs, mit einer leeren Zelle dazwischen. \\ ' + WEITER,
           Lernzeichendateien=BUCHSTABEN + [GS], Gelerntzeichendateien=SATZZEICHEN + [ZZ, ZIF], Woerterdateien=KLEIN + [N1, N2], Leerzeichen=1,
@@ -739,12 +764,12 @@ SAMMELLEKTIONEN = [
     ('Lesetraining.sam', 'Lesetraining',
      'Nur Lesen: Zeichen, Wörter und Sätze aus allen Bereichen, vom Leichten zum Schweren.',
      [(0, 5), (0, 9), (0, 13), (1, 3), (1, 6), (1, 11), (2, 8), (2, 9), (2, 14), (3, 6), (3, 11),
-      (4, 9), (5, 6), (5, 11), (6, 6), (6, 11), (7, 2), (7, 3)]),
+      (4, 9), (5, 6), (5, 11), (6, 6), (6, 11), (6, 17), (7, 2), (7, 3)]),
     ('Schreibtraining.sam', 'Schreibtraining',
      'Nur Schreiben mit der Brailletastatur: Zeichen, Wörter und Sätze aus allen Bereichen.',
      [(0, 6), (0, 10), (0, 14), (0, 19), (1, 4), (1, 7), (1, 12), (1, 17), (2, 4), (2, 10), (2, 15),
       (3, 4), (3, 7), (3, 12), (4, 4), (4, 10), (5, 5), (5, 7), (5, 12), (6, 5), (6, 7), (6, 12),
-      (7, 4), (7, 5), (7, 7)]),
+      (6, 18), (7, 4), (7, 5), (7, 7)]),
     ('Lesetexte.sam', 'Lesetexte',
      'Alle zusammenhängenden Texte des Kurses, vom ersten bis zum letzten Bereich: Geschichten, Briefe, '
      'Rezepte und Nachrichten.', LESETEXT_LEKTIONEN),

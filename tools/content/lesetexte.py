@@ -37,7 +37,7 @@ er mag regen
 liebe oma
 ich lerne lesen
 ich lese schon gern
-es ist nicht schlimm
+ich lese jeden tag ein bisschen
 am abend lese ich mit tante lisa
 bis bald
 deine anna
@@ -78,7 +78,7 @@ das frühstück ist schön
 '''),
     (4, SATZZEICHEN, 'Am Telefon', 'Am Telefon', 'ein Gespräch', '''
 „hallo, hier ist tom.“
-„hallo tom! wie geht es dir?“
+„hallo, tom! wie geht es dir?“
 „gut, danke. hast du heute zeit?“
 „ja, am nachmittag.“
 „prima! dann gehen wir ins kino.“

@@ -398,6 +398,28 @@ Viel Glück!
 Alles Gute!
 """
 
+# Area 7, at its end: words in capitals (dots 4 5 in front), in everyday
+# sentences.
+SAETZE_GROSSWOERTER = """
+Der ICE fährt nach Berlin.
+Der ICE kommt um 9 Uhr.
+Ich fahre gern mit dem ICE.
+Ich schreibe dir eine SMS.
+Danke für deine SMS!
+Wo ist hier das WC?
+Das WC ist links.
+Gibt es hier WLAN?
+Das WLAN geht wieder.
+Wir sind Mitglied im ADAC.
+Ich höre eine CD.
+Die CD liegt im Auto.
+Wir schauen eine DVD.
+Der PC ist neu.
+Der LKW ist sehr lang.
+Die Kinder lernen das ABC.
+Gib deine PIN ein.
+"""
+
 # Area 8: sentences of every kind, short ones (they fit a braille line of 40
 # cells) and longer ones.
 SAETZE_KURZ = """
@@ -429,7 +451,7 @@ Morgen soll es regnen.
 Im Herbst fallen die Blätter.
 Im Winter liegt Schnee.
 Im Frühling blühen die Blumen.
-Der Sommer ist meine Zeit.
+Ich mag den Sommer am liebsten.
 Wir fahren ans Meer.
 Am Strand ist es warm.
 Das Wasser ist klar und kühl.
@@ -453,7 +475,7 @@ Kann ich Ihnen helfen?
 Ja, bitte.
 Nein, danke.
 Ich rufe dich morgen an.
-Mein Handy ist leer.
+Mein Akku ist leer.
 Hast du meine Nummer?
 Meine Oma wird 80 Jahre alt.
 Wir feiern im Garten.
@@ -491,7 +513,7 @@ Gute Nacht und schlaf gut!
 
 SAETZE_LANG = """
 Die Punktschrift wurde vor rund 200 Jahren erfunden.
-Louis Braille war selbst blind und erst 15 Jahre alt.
+Louis Braille war erst 15 Jahre alt, als er sie erfand.
 Jedes Zeichen besteht aus bis zu sechs Punkten.
 Die Punkte 1, 2 und 3 stehen links, die Punkte 4, 5 und 6 rechts.
 Die Buchstaben a bis j stehen in der oberen Hälfte der Zelle.
@@ -502,8 +524,8 @@ Vor einer Zahl steht das Zahlzeichen mit den Punkten 3, 4, 5 und 6.
 Vor einem großen Buchstaben steht das Großschreibzeichen.
 Am Anfang liest man langsam, aber das ändert sich bald.
 Wer jeden Tag ein wenig übt, liest bald viel schneller.
-Mit beiden Händen zu lesen ist am bequemsten.
-Die rechte Hand liest vor, die linke sucht die nächste Zeile.
+Am besten liest man mit beiden Händen.
+Die rechte Hand liest vor, die linke hält die Zeile.
 Auf der Braillezeile erscheint der Text als Punkte.
 Am Sonntag fahren wir mit dem Zug zu meiner Tante.
 Sie wohnt in einem kleinen Dorf am Rand des Waldes.
@@ -511,7 +533,7 @@ In ihrem Garten wachsen Äpfel, Birnen und Kirschen.
 Nach dem Essen gehen wir gemeinsam im Wald spazieren.
 Am Abend bringt uns mein Onkel wieder zum Bahnhof.
 Im Sommer waren wir zwei Wochen an der Nordsee.
-Jeden Morgen sind wir am Strand entlang gelaufen.
+Jeden Morgen sind wir am Strand entlanggelaufen.
 Das Wasser war kalt, aber wir sind trotzdem geschwommen.
 Meine Nachbarin hat mir gestern einen Kuchen gebracht.
 Ich habe mich sehr über die Überraschung gefreut.
@@ -526,8 +548,8 @@ Kannst du mir bitte sagen, wie spät es ist?
 Entschuldigung, wo finde ich die nächste Haltestelle?
 Der Bus Nummer 12 fährt alle 10 Minuten.
 Bitte steigen Sie hinten ein und vorne aus.
-Die Ärztin sagt, ich soll viel trinken und schlafen.
-In der Apotheke hole ich meine Tabletten.
+In der Bücherei leihe ich mir zwei Hörbücher aus.
+Die Bäckerin sagt, das Brot ist noch warm.
 Das Konzert beginnt heute Abend um 20 Uhr.
 Wir treffen uns eine halbe Stunde vorher am Eingang.
 """

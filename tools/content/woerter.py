@@ -2,8 +2,10 @@
 
 Every word is checked against the German word list /usr/share/dict/ngerman;
 a word that is not there is left out (so a typo cannot reach a data file).
-The generator adds regular inflected forms of the verbs and adjectives below
-when the word list knows them, after the words written here.
+The base forms dominate: the generator adds regular inflected forms only of
+the most common verbs and adjectives (the first ones of their lists) when the
+word list knows them, and lists the most common words twice, so that they are
+drawn twice as often.
 
 Small words (function words, verbs, adjectives, adverbs) are written in small
 letters everywhere and can be used from the first area on; nouns need the
@@ -76,34 +78,34 @@ feiern gratulieren einladen besuchen sterben wachsen blühen regnen schneien
 leuchten brennen kühlen frieren schmelzen kleben schneiden nähen stricken
 füllen leeren gießen mischen rühren schälen braten grillen frühstücken
 telefonieren fotografieren reparieren funktionieren probieren kontrollieren
-benutzen nutzen gebrauchen verwenden erlauben verbieten beweisen behaupten
+benutzen nutzen gebrauchen verwenden erlauben verbieten
 berichten beschreiben bestellen bezahlen empfehlen entdecken entscheiden
-entschuldigen erfahren erfinden erleben ernähren erwähnen erzielen fordern
+entschuldigen erfahren erfinden erleben ernähren erwähnen fordern
 fördern gestalten gründen heiraten herrschen informieren klingen klopfen
-knien kriechen lehren leiden leiten liefern lohnen löschen lösen melden
-messen mieten nähern nähren nützen opfern pflanzen raten rauchen reichen
-reinigen reiten retten richten riskieren rollen sammeln schauen schätzen
+lehren leiden leiten liefern lohnen löschen lösen melden
+messen mieten nähern nützen opfern pflanzen raten rauchen reichen
+reinigen reiten retten richten rollen sammeln schauen schätzen
 schalten schenken schieben schimpfen schlagen schleichen schmücken schützen
 schwitzen segeln senken sichern sinken sparen speichern sperren spüren
 starten staunen stehlen steigen stimmen stoppen stören strahlen streichen
 streiten stürzen suchen teilen töten trainieren trauen trennen turnen üben
 überlegen überraschen übersetzen umarmen unterscheiden unterrichten
-unterstützen untersuchen verändern verbessern verdienen vereinbaren
+unterstützen untersuchen verändern verbessern verdienen
 verhindern verlangen verlassen vermeiden vermissen verraten verreisen
 versprechen verstecken vertrauen verzeihen vorbereiten wagen wecken wehren
-weisen wenden werben wetten wiegen wischen zaubern zeugen zielen zittern
+wenden wiegen wischen zaubern zielen zittern
 zögern zwingen atmen bellen beten biegen binden blasen blicken borgen
-brüllen buchen bücken dienen donnern drängen drohen duften eilen einkaufen
-ekeln erben ernten fegen fressen frieren gähnen gleiten glühen graben
-grinsen hacken hüpfen husten jagen jammern jubeln kauen kehren kitzeln
+buchen bücken dienen donnern drängen drohen duften eilen einkaufen
+erben ernten fegen frieren gähnen gleiten glühen graben
+grinsen hüpfen husten jagen jammern jubeln kauen kehren kitzeln
 klatschen kleiden klettern knallen knurren kratzen kriegen küssen landen
-lauschen lecken lenken locken loben lügen mähen meckern nagen naschen
-niesen parken pfeifen platzen plaudern polieren prahlen quälen rasen
-rascheln rauschen reiben reißen rutschen saugen schaukeln schimmern
-schleppen schmieren schnarchen schnüffeln schreiben schubsen schütteln
-schwanken schweben seufzen sinnen spazieren spenden spritzen stapeln
-sticken stolpern streicheln summen surfen tauchen toben trampeln trösten
-tropfen tuscheln wackeln wandern weben wehen wickeln wiehern zelten zupfen
+lauschen lenken locken loben lügen mähen naschen
+niesen parken pfeifen platzen plaudern polieren quälen rasen
+rascheln rauschen reiben reißen rutschen schaukeln schimmern
+schleppen schmieren schnarchen schnüffeln schreiben schütteln
+schwanken schweben seufzen spazieren spenden spritzen stapeln
+sticken stolpern streicheln summen surfen tauchen toben trösten
+tropfen tuscheln wackeln wandern wehen wickeln wiehern zelten zupfen
 abholen anrufen aufmachen aufstehen ausgehen aussteigen einsteigen umsteigen
 mitkommen mitnehmen zuhören zumachen ankommen abfahren anziehen ausziehen
 aufräumen einschlafen aufwachen vorlesen nachsehen weitergehen
@@ -111,40 +113,19 @@ aufräumen einschlafen aufwachen vorlesen nachsehen weitergehen
 
 # Irregular forms that the regular rules do not make.
 VERBFORMEN = """
-bin bist ist sind seid war warst waren wart gewesen habe hast hat habt hatte
-hattest hatten hattet gehabt werde wirst wird werdet wurde wurdest wurden
-geworden kann kannst könnt konnte konnten könnte könnten gekonnt muss musst
-müsst musste mussten müsste gemusst soll sollst sollt sollte sollten will
-willst wollt wollte wollten darf darfst durfte durften dürfte mag magst
-mochte mochten möchte möchtest möchten weiß weißt wusste wussten gewusst
-gibst gibt gab gaben gegeben kam kamen gekommen ging gingen gegangen sah
-sahen gesehen siehst sieht lässt ließ ließen gelassen stand standen
-gestanden fand fanden gefunden blieb blieben geblieben lag lagen gelegen
-hieß hießen geheißen dachte dachten gedacht nimmst nimmt nahm nahmen
-genommen tue tust tut tat taten getan hielt hielten gehalten hältst hält
-nannte nannten genannt sprichst spricht sprach sprachen gesprochen brachte
-brachten gebracht fährst fährt fuhr fuhren gefahren kannte kannten gekannt
-galt gegolten begann begannen begonnen schrieb schrieben geschrieben läufst
-läuft lief liefen gelaufen saß saßen gesessen zog zogen gezogen schien
-geschienen fällst fällt fiel fielen gefallen triffst trifft traf trafen
-getroffen trägst trägt trug trugen getragen liest las lasen gelesen verlor
-verloren sprang gesprungen schwamm geschwommen flog flogen geflogen rannte
-gerannt half halfen geholfen hilfst hilft gewann gewonnen schloss
-geschlossen rief riefen gerufen isst aß aßen gegessen trank tranken
-getrunken schläfst schläft schlief geschlafen sang sangen gesungen wusch
-gewaschen warf geworfen wirft fing gefangen fängt griff gegriffen hob
-gehoben stieg stiegen gestiegen wuchs gewachsen wächst starb gestorben
-stirbt vergaß vergessen vergisst bat gebeten bot geboten roch gerochen
-schnitt geschnitten stahl gestohlen stiehlt stritt gestritten schlug
-geschlagen schlägt rieb gerieben riss gerissen lud geladen lädt log gelogen
-litt gelitten maß gemessen misst riet geraten rät ritt geritten wog gewogen
-bog gebogen band gebunden blies geblasen bläst fraß gefressen frisst fror
-gefroren grub gegraben gräbt glitt geglitten kroch gekrochen pfiff
-gepfiffen sank gesunken schlich geschlichen wies gewiesen wandte gewandt
-sandte gesandt zwang gezwungen brannte gebrannt rannten erschien erschienen
-verstand verstanden bekam bekamen entschied entschieden beschrieb
-beschrieben erfuhr erkannte verließ verlassen versprach versprochen
-verstanden vergaß verbot verboten empfahl empfohlen
+bin bist ist sind seid war waren gewesen habe hast hat habt hatte hatten
+gehabt werde wirst wird werdet wurde wurden geworden kann kannst konnte
+könnte muss musst musste soll sollst sollte will willst wollte darf darfst
+durfte mag magst mochte möchte möchtest möchten weiß weißt wusste gibst gibt
+gab gegeben kam gekommen ging gegangen sah gesehen siehst sieht lässt ließ
+stand fand gefunden blieb geblieben lag hieß dachte gedacht nimmst nimmt nahm
+genommen tut tat getan hält hielt nannte sprichst spricht sprach gesprochen
+brachte gebracht fährst fährt fuhr gefahren kannte begann begonnen schrieb
+geschrieben läuft lief gelaufen saß zog schien fällt fiel trifft traf
+getroffen trägt trug liest las gelesen sprang schwamm flog rannte half hilft
+geholfen rief gerufen isst aß gegessen trank getrunken schläft schlief
+geschlafen sang gesungen wusch warf wirft fing fängt hob stieg wächst wuchs
+vergaß vergessen vergisst bat bot roch schnitt verstand verstanden bekam
 """
 
 ADJEKTIVE = """
@@ -166,14 +147,14 @@ schrecklich furchtbar komisch seltsam merkwürdig interessant langweilig
 spannend gefährlich harmlos praktisch nützlich teuer wertvoll selten
 häufig üblich normal besonders allgemein öffentlich privat persönlich
 politisch sozial wirtschaftlich international national regional
-natürlich künstlich echt einzig ewig ehemalig künftig heutig damalig
-jährlich täglich wöchentlich monatlich sanft zart grob mild heftig
-riesig winzig gewaltig mächtig hübsch hässlich sympathisch charmant
+natürlich künstlich echt einzig ewig
+jährlich täglich wöchentlich monatlich sanft zart mild heftig
+riesig winzig hübsch hässlich sympathisch charmant
 witzig fröhlich heiter munter lebendig tot blind taub stumm schlau weise
-klug gescheit erfahren geschickt begabt fähig bereit willig ledig
-verheiratet schwanger gesund fit stabil wacklig locker fest lose knapp
-reif roh gar lecker köstlich saftig knusprig zäh weich fett mager
-schlank dürr schwer leicht eilig lahm flink rasch fix träge ruhig unruhig
+klug gescheit erfahren geschickt begabt fähig bereit
+schwanger gesund fit stabil locker fest lose knapp
+reif roh gar lecker köstlich saftig knusprig zäh weich fett
+schlank schwer leicht eilig flink rasch fix ruhig unruhig
 nervös entspannt locker streng lieblich friedlich feindlich
 """
 
@@ -304,4 +285,10 @@ Wortes Weges Kopfes Baumes Tisches Stuhles Schiffes Freundes Geldes
 # Real words that the word list /usr/share/dict/ngerman lacks.
 AUCH_GUELTIG = """
 Zahnbürste Braille Punktschrift Morgenrot Braillezeile Braillezelle
+"""
+
+# Words written in capitals (ICE, WC): dots 4 5 in front, then the small
+# letters. Short everyday abbreviations a learner knows.
+GROSSWOERTER = """
+ICE WC SMS WLAN CD ADAC PC DVD LKW PKW PIN ABC USB UFO
 """

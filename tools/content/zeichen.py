@@ -41,6 +41,10 @@ GRUPPEN = [
     ('Lernzeichen_Grossschreibung.dat', 'Großschreibzeichen',
      'Das Großschreibzeichen steht vor jedem großen Buchstaben.',
      [('$', 'Großschreibzeichen')]),
+    ('Lernzeichen_Grosswort.dat', 'Zeichen für ein Wort in Großbuchstaben',
+     'Ein Wort ganz in Großbuchstaben hat vorn ein eigenes Zeichen mit den Punkten 4 und 5; '
+     'danach stehen die Buchstaben klein.',
+     [(braille.CAPS_WORD, 'Wort in Großbuchstaben')]),
 ]
 
 # Characters easily mistaken for each other, for the drills: mirror images
