@@ -48,6 +48,15 @@ bool TLernmaterialien::LoadOrdner(const QString &APath)
     for (const QString &Folder : Folders) {
         if (IsProgramClosing)
             break;
+        // The settings file keeps the chosen material by its trimmed last
+        // name part: a folder named otherwise would lead elsewhere after a
+        // restart.
+        if (TrimCtl(LastPathComponent(Folder)) != Folder) {
+            LogAdd(QStringLiteral("Der Lernmaterialordner \"%1\" wird nicht angeboten: sein Name beginnt oder endet "
+                                  "mit einem Leer- oder Steuerzeichen oder enthält \"\\\".")
+                       .arg(FPath + Folder));
+            continue;
+        }
         const QString Ini = ResolvePathNoCase(FPath + Folder, QStringLiteral("Lernmaterial.ini"));
         if (!Header.LoadFile(Ini, true))
             continue;

@@ -59,7 +59,9 @@ QString DecodeWith(QStringConverter::Encoding Enc, QByteArrayView Bytes)
 {
     if (Enc == QStringConverter::Utf32LE || Enc == QStringConverter::Utf32BE)
         return DecodeUtf32(Bytes, Enc == QStringConverter::Utf32BE);
-    QStringDecoder Decoder(Enc, QStringConverter::Flag::Stateless);
+    // The caller has taken the byte-order mark off: a U+FEFF after it is
+    // text and stays.
+    QStringDecoder Decoder(Enc, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     return Decoder.decode(Bytes);
 }
 

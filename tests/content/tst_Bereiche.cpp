@@ -504,6 +504,33 @@ private slots:
         QCOMPARE(M.Get(1).Titel, QStringLiteral("anfänger"));
         QCOMPARE(M.Get(2).Titel, QStringLiteral("Zweitkurs"));
     }
+
+    // A folder whose name the settings file cannot hold as it is would, once
+    // chosen, lead to another folder after a restart: it is not offered.
+    void learningMaterialNameThatCannotBeStored_data()
+    {
+        QTest::addColumn<QString>("Folder");
+        QTest::newRow("trailing CR") << QStringLiteral("Kurs\r");
+        QTest::newRow("leading space") << QStringLiteral(" Kurs");
+        QTest::newRow("trailing tab") << QStringLiteral("Kurs\t");
+        QTest::newRow("backslash") << QStringLiteral("Alt\\Kurs");
+    }
+    void learningMaterialNameThatCannotBeStored()
+    {
+        QFETCH(QString, Folder);
+        const QString Base = FTemp.filePath(QStringLiteral("namen/"));
+        QDir(Base).removeRecursively();
+        Write("namen/Kurs/Lernmaterial.ini", {"[HEADER]", "Titel=Richtig", "", "[DIRECTORIES]"});
+        Write("namen/" + Folder + "/Lernmaterial.ini", {"[HEADER]", "Titel=Seltsam", "", "[DIRECTORIES]"});
+        QVERIFY(QFileInfo::exists(Base + Folder + "/Lernmaterial.ini"));
+        TLernmaterialien M;
+        QVERIFY(M.LoadOrdner(Base));
+        QCOMPARE(M.Count(), 1);
+        QCOMPARE(M.Get(0).Lernmaterial, QStringLiteral("Kurs"));
+        QCOMPARE(LastLog(), QStringLiteral("Der Lernmaterialordner \"%1\" wird nicht angeboten: sein Name beginnt oder "
+                                           "endet mit einem Leer- oder Steuerzeichen oder enthält \"\\\".")
+                                .arg(Base + Folder));
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_Bereiche)

@@ -67,7 +67,12 @@ private slots:
             if (!QFile::exists(File))
                 continue; // killed before its first save ended
             const int N = WholeGeneration(Kind, File);
-            QVERIFY2(N > 0, qPrintable(QStringLiteral("round %1: the file is not whole").arg(Round)));
+            if (N <= 0) {
+                const QStringList L = SplitLines(LoadTextFileOrEmpty(File));
+                QFAIL(qPrintable(QStringLiteral("round %1: the file is not whole: %2 lines, first \"%3\", last \"%4\"")
+                                     .arg(QString::number(Round), QString::number(L.size()), L.value(0).left(60),
+                                          L.value(L.size() - 1).left(60))));
+            }
             // Each writer starts over at generation 1.
             Last = N;
         }

@@ -95,6 +95,27 @@ private slots:
             QCOMPARE(Read, TTextEncoding(Encoding));
     }
 
+    // After the byte-order mark every character is text, a second U+FEFF
+    // too: dropping it would let a UTF-16 text that goes on with U+0000 be
+    // written back as a file that reads as UTF-32.
+    void characterAfterTheMark_data()
+    {
+        QTest::addColumn<int>("Encoding");
+        QTest::newRow("UTF-8 mark") << int(TTextEncoding::Utf8Bom);
+        QTest::newRow("UTF-16 LE") << int(TTextEncoding::Utf16LE);
+        QTest::newRow("UTF-16 BE") << int(TTextEncoding::Utf16BE);
+        QTest::newRow("UTF-32 LE") << int(TTextEncoding::Utf32LE);
+        QTest::newRow("UTF-32 BE") << int(TTextEncoding::Utf32BE);
+    }
+    void characterAfterTheMark()
+    {
+        QFETCH(int, Encoding);
+        const QString Text = QStringLiteral("\uFEFF") + QChar(0) + QStringLiteral("a");
+        TTextEncoding Read;
+        QCOMPARE(DecodeText(EncodeText(Text, TTextEncoding(Encoding)), &Read), Text);
+        QCOMPARE(Read, TTextEncoding(Encoding));
+    }
+
     void windows1252()
     {
         // 0x80..0x9F hold the typographic characters; the rest is Latin-1.

@@ -15,8 +15,6 @@
 namespace
 {
 
-const QChar EmptyCell(0x2800);
-
 // Words with the places of each of their characters, as the word files give
 // them.
 TDatensatzDynArray Words(std::initializer_list<const char *> Lines)

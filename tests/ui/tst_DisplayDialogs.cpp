@@ -47,11 +47,14 @@ void AnswerMessageBox(const QString &Answer, QString *Seen)
 // it closes; the dialog's result.
 int ShowNumberDlg(TBrailleCharsDlgTyp Modus, const std::function<void(TBrailleCharsDlg *)> &Inspect)
 {
+    // The poll refers to itself weakly: this function keeps it alive while
+    // the dialog runs, and nothing is left over afterwards.
     auto Wait = std::make_shared<std::function<void()>>();
-    *Wait = [Inspect, Wait] {
+    *Wait = [Inspect, Self = std::weak_ptr<std::function<void()>>(Wait)] {
         auto *D = qobject_cast<TBrailleCharsDlg *>(QApplication::activeModalWidget());
         if (!D || !D->isVisible()) {
-            QTimer::singleShot(10, *Wait);
+            if (auto Poll = Self.lock())
+                QTimer::singleShot(10, *Poll);
             return;
         }
         QApplication::setActiveWindow(D);

@@ -342,7 +342,7 @@ private slots:
         A.Own = {W.get()};
         FRun.clear();
         int IndexAfterChoice = -2;
-        A.Answer([&IndexAfterChoice](QWidget *Wd) {
+        A.Answer([](QWidget *Wd) {
             auto *L = qobject_cast<TListenDlg *>(Wd);
             QVERIFY2(L, "the list was expected");
             QCOMPARE(L->windowTitle(), QStringLiteral("Lektion wählen"));

@@ -53,9 +53,8 @@ namespace
 class TNumberEditFilter : public QObject
 {
 public:
-    TNumberEditFilter(TLabeledEdit *AEdit)
+    explicit TNumberEditFilter(TLabeledEdit *AEdit)
         : QObject(AEdit)
-        , FEdit(AEdit)
     {
     }
     bool eventFilter(QObject *, QEvent *E) override
@@ -87,9 +86,6 @@ public:
         }
         return false;
     }
-
-private:
-    TLabeledEdit *FEdit;
 };
 } // namespace
 
