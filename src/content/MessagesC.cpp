@@ -22,7 +22,8 @@ bool TMainWindowHandle::event(QEvent *E)
     return true;
 }
 
-namespace {
+namespace
+{
 
 // How a message crosses threads: posted to a relay object in the receiver's
 // thread, which delivers it there while the sender waits. The hand-over goes
@@ -59,7 +60,9 @@ class TMessageRelay : public QObject
 public:
     bool event(QEvent *E) override
     {
-        { std::lock_guard Lock(RelayMutex); }
+        {
+            std::lock_guard Lock(RelayMutex);
+        }
         if (E->type() != RelayEventType)
             return QObject::event(E);
         auto *R = static_cast<TRelayEvent *>(E);
@@ -76,9 +79,10 @@ public:
 QObject *RelayFor(QThread *Thread)
 {
     static std::mutex Mutex;
-    static std::map<QThread *, TMessageRelay *> Relays;
+    // Never destroyed: a message may still be relayed while statics go.
+    static auto *Relays = new std::map<QThread *, TMessageRelay *>;
     std::lock_guard Lock(Mutex);
-    TMessageRelay *&Relay = Relays[Thread];
+    TMessageRelay *&Relay = (*Relays)[Thread];
     if (!Relay) {
         Relay = new TMessageRelay;
         Relay->moveToThread(Thread);
@@ -100,7 +104,9 @@ qintptr SendMessage(QObject *Receiver, int Msg, qintptr WParam, qintptr LParam)
     THandOver H;
     QObject *Relay = RelayFor(Receiver->thread());
     auto *Posted = new TRelayEvent(Receiver, &Event, &H);
-    { std::lock_guard Lock(RelayMutex); }
+    {
+        std::lock_guard Lock(RelayMutex);
+    }
     QCoreApplication::postEvent(Relay, Posted);
     std::unique_lock Lock(H.Mutex);
     H.Handled.wait(Lock, [&H] { return H.Done; });

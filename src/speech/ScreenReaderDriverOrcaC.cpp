@@ -9,16 +9,43 @@
 
 #include <unistd.h>
 
-namespace {
+namespace
+{
 bool IsOrcaName(const QByteArray &Path)
 {
     const QByteArray Base = Path.mid(Path.lastIndexOf('/') + 1);
     return Base == "orca";
 }
+
+// The session bus named in a process's environment (/proc/PID/environ).
+QByteArray SessionBusOfProcess(const QString &Dir)
+{
+    QFile Env(Dir + QStringLiteral("/environ"));
+    if (!Env.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray Address, RuntimeDir;
+    for (const QByteArray &Var : Env.readAll().split('\0')) {
+        if (Var.startsWith("DBUS_SESSION_BUS_ADDRESS="))
+            Address = Var.mid(25);
+        else if (Var.startsWith("XDG_RUNTIME_DIR="))
+            RuntimeDir = Var.mid(16);
+    }
+    return TScreenReaderDriverOrca::SessionBus(Address, RuntimeDir);
+}
 } // namespace
 
+QByteArray TScreenReaderDriverOrca::SessionBus(const QByteArray &Address, const QByteArray &RuntimeDir)
+{
+    if (!Address.isEmpty())
+        return Address;
+    if (!RuntimeDir.isEmpty())
+        return "unix:path=" + RuntimeDir + "/bus";
+    return {};
+}
+
 TScreenReaderDriverOrca::TScreenReaderDriverOrca()
-    : TScreenReaderDriver(QStringLiteral("Orca"), true, true), FBraille(std::make_unique<TScreenReaderDriverBrltty>())
+    : TScreenReaderDriver(QStringLiteral("Orca"), true, true)
+    , FBraille(std::make_unique<TScreenReaderDriverBrltty>())
 {
 }
 
@@ -27,6 +54,11 @@ TScreenReaderDriverOrca::~TScreenReaderDriverOrca() = default;
 bool TScreenReaderDriverOrca::IsOrcaRunning()
 {
     const uint Uid = getuid();
+    // Unknown on our side: any Orca of this user counts.
+    const QByteArray OurBus = SessionBus(qgetenv("DBUS_SESSION_BUS_ADDRESS"), qgetenv("XDG_RUNTIME_DIR"));
+    const auto OnOurBus = [&OurBus](const QString &Dir) {
+        return OurBus.isEmpty() || SessionBusOfProcess(Dir) == OurBus;
+    };
     const QStringList Pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &Pid : Pids) {
         if (Pid.isEmpty() || !Pid.front().isDigit())
@@ -35,15 +67,19 @@ bool TScreenReaderDriverOrca::IsOrcaRunning()
         if (QFileInfo(Dir).ownerId() != Uid)
             continue;
         QFile Comm(Dir + QStringLiteral("/comm"));
-        if (Comm.open(QIODevice::ReadOnly) && Comm.readAll().trimmed() == "orca")
-            return true;
+        if (Comm.open(QIODevice::ReadOnly) && Comm.readAll().trimmed() == "orca") {
+            if (OnOurBus(Dir))
+                return true;
+            continue;
+        }
         // Started as "python3 /usr/bin/orca": the script is the first argument.
         QFile Cmd(Dir + QStringLiteral("/cmdline"));
         if (!Cmd.open(QIODevice::ReadOnly))
             continue;
         const QList<QByteArray> Args = Cmd.read(4096).split('\0');
-        if (Args.size() > 1 && QFileInfo(QString::fromLocal8Bit(Args[0])).fileName().startsWith(QStringLiteral("python"))
-            && IsOrcaName(Args[1]))
+        if (Args.size() > 1 &&
+            QFileInfo(QString::fromLocal8Bit(Args[0])).fileName().startsWith(QStringLiteral("python")) &&
+            IsOrcaName(Args[1]) && OnOurBus(Dir))
             return true;
     }
     return false;

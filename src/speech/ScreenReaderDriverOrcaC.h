@@ -8,7 +8,7 @@ class TSpeechDispatcher;
 class TScreenReaderDriverBrltty;
 
 // Orca, the desktop's screen reader: active while an Orca process of the
-// current user runs. It speaks through speech-dispatcher, as Orca itself
+// current user runs on our desktop session (the same session bus). It speaks through speech-dispatcher, as Orca itself
 // does, so our speech and Orca's cut each other off in one queue; braille
 // goes to BRLTTY, which Orca drives as well.
 class TScreenReaderDriverOrca : public TScreenReaderDriver
@@ -24,8 +24,15 @@ public:
     bool IsActive() override;
     bool Output(const QString &S, bool Interrupt) override;
 
-    // Whether a process of this user named "orca" runs (read from /proc).
+    // Whether a process of this user named "orca" runs on our session bus
+    // (read from /proc). An Orca of another session of the same user (a
+    // second login, a test's private desktop) reads another screen.
     static bool IsOrcaRunning();
+
+    // The session bus a process with this environment talks to: its
+    // DBUS_SESSION_BUS_ADDRESS, or the per-user bus under XDG_RUNTIME_DIR;
+    // empty when neither is known.
+    static QByteArray SessionBus(const QByteArray &Address, const QByteArray &RuntimeDir);
 
 private:
     TSpeechDispatcher *Service();

@@ -1,3 +1,4 @@
+#include "speech/ScreenReaderDriverOrcaC.h"
 #include "speech/TolkSRDC.h"
 
 #include <QElapsedTimer>
@@ -7,7 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 // A braille display for the test: BRLTTY with its virtual driver, connected
 // to a socket this fixture listens on, so that every line BRLTTY would show
@@ -29,10 +31,29 @@ public:
         const QString Socket = FDir.path() + QStringLiteral("/vr.sock");
         if (!FServer.listen(Socket))
             return false;
-        FBrltty.start(QStringLiteral("brltty"),
-                      {"-n", "-e", "-q", "-f", "/dev/null", "-b", "vr", "-d", "client:" + Socket, "-x", "no", "-s",
-                       "no", "-t", "de", "-A", QStringLiteral("auth=keyfile:%1,host=%2").arg(FKey, Host), "-W",
-                       FDir.path(), "-U", FDir.path(), "-P", FDir.path() + "/pid"});
+        FBrltty.start(QStringLiteral("brltty"), {"-n",
+                                                 "-e",
+                                                 "-q",
+                                                 "-f",
+                                                 "/dev/null",
+                                                 "-b",
+                                                 "vr",
+                                                 "-d",
+                                                 "client:" + Socket,
+                                                 "-x",
+                                                 "no",
+                                                 "-s",
+                                                 "no",
+                                                 "-t",
+                                                 "de",
+                                                 "-A",
+                                                 QStringLiteral("auth=keyfile:%1,host=%2").arg(FKey, Host),
+                                                 "-W",
+                                                 FDir.path(),
+                                                 "-U",
+                                                 FDir.path(),
+                                                 "-P",
+                                                 FDir.path() + "/pid"});
         if (!FBrltty.waitForStarted(5000) || !FServer.waitForNewConnection(15000))
             return false;
         FClient = FServer.nextPendingConnection();
@@ -92,6 +113,62 @@ private slots:
     void initTestCase()
     {
         qputenv("BRLAPI_HOST", TBrailleDisplay::Host);
+        // A session of our own: a screen reader on the machine's desktop
+        // is not ours.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + FDir.filePath(QStringLiteral("bus")).toLocal8Bit());
+    }
+
+    // Orca counts only on our own desktop session: an Orca of another
+    // session of the same user reads another screen.
+    void orcaOnOurSessionOnly()
+    {
+        // A stand-in process named "orca" on a session bus of its own.
+        const QString Orca = FDir.filePath(QStringLiteral("orca"));
+        QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), Orca));
+        const QByteArray OrcaBus = "unix:path=" + FDir.filePath(QStringLiteral("orca-bus")).toLocal8Bit();
+        QProcess P;
+        QProcessEnvironment Env = QProcessEnvironment::systemEnvironment();
+        Env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromLocal8Bit(OrcaBus));
+        P.setProcessEnvironment(Env);
+        P.start(Orca, {QStringLiteral("30")});
+        QVERIFY(P.waitForStarted());
+
+        const QByteArray Ours = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        QVERIFY(!TScreenReaderDriverOrca::IsOrcaRunning());
+        qputenv("BRLAPI_AUTH", "none");
+        TTolkSRD Tolk;
+        Tolk.Load();
+        QCOMPARE(Tolk.DetectScreenReader(), QString());
+
+        qputenv("DBUS_SESSION_BUS_ADDRESS", OrcaBus);
+        QVERIFY(TScreenReaderDriverOrca::IsOrcaRunning());
+        QCOMPARE(Tolk.DetectScreenReader(), QStringLiteral("Orca"));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", Ours);
+
+        P.kill();
+        P.waitForFinished();
+        QVERIFY(!TScreenReaderDriverOrca::IsOrcaRunning());
+    }
+
+    void sessionBus_data()
+    {
+        QTest::addColumn<QByteArray>("Address");
+        QTest::addColumn<QByteArray>("RuntimeDir");
+        QTest::addColumn<QByteArray>("Bus");
+        QTest::newRow("named") << QByteArray("unix:path=/tmp/x/bus") << QByteArray("/run/user/1000")
+                               << QByteArray("unix:path=/tmp/x/bus");
+        // The per-user bus a desktop without the variable uses.
+        QTest::newRow("per user") << QByteArray() << QByteArray("/run/user/1000")
+                                  << QByteArray("unix:path=/run/user/1000/bus");
+        QTest::newRow("unknown") << QByteArray() << QByteArray() << QByteArray();
+    }
+
+    void sessionBus()
+    {
+        QFETCH(QByteArray, Address);
+        QFETCH(QByteArray, RuntimeDir);
+        QFETCH(QByteArray, Bus);
+        QCOMPARE(TScreenReaderDriverOrca::SessionBus(Address, RuntimeDir), Bus);
     }
 
     void nothingRuns()
@@ -128,6 +205,9 @@ private slots:
         QVERIFY(!Tolk.Output(QStringLiteral("⠁"), true));
         QCOMPARE(Tolk.DetectScreenReader(), QString());
     }
+
+private:
+    QTemporaryDir FDir;
 };
 
 QTEST_GUILESS_MAIN(tst_TolkSRD)

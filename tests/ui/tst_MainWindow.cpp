@@ -303,7 +303,8 @@ private slots:
         OnSpeakTextDlgShown = nullptr;
         QVERIFY(Text.startsWith(QStringLiteral("Willkommen bei Tastwerk.\nDas ist ein ⠁.")));
         QTest::qWait(50);
-        QVERIFY(!Speech.Engine->Spoken.contains(QStringLiteral("Daten wurden geladen!")));
+        QVERIFY2(!Speech.Engine->Spoken.contains(QStringLiteral("Daten wurden geladen!")),
+                 qPrintable(Speech.Engine->Spoken.join(u'|')));
         W->Jobs()->ReloadFiles();
         QTRY_VERIFY(Speech.Engine->Spoken.contains(QStringLiteral("Daten wurden geladen!")));
         ::Speech = nullptr;

@@ -649,7 +649,9 @@ void TForm1_TW::RebuildStatusText(int Code, qintptr LParam, bool Busy)
 {
     const bool Refresh = Code == WM_USER_REFRESH;
     TimerSpeakDatenWurdenGeladen.setInterval(5);
-    if (!Refresh && !(FHelpSystem && FHelpSystem->FIsEinleitungDlgVisible) && IsSapiSpeechEnabled())
+    // Before the start is complete (no splash picture holds the status text
+    // back) the start itself decides: the introduction may be about to come.
+    if (!Refresh && FStarted && !(FHelpSystem && FHelpSystem->FIsEinleitungDlgVisible) && IsSapiSpeechEnabled())
         TimerSpeakDatenWurdenGeladen.start();
     else
         TimerSpeakDatenWurdenGeladen.stop();
