@@ -168,7 +168,7 @@ class OrcaLock:
 
 # ---- the sink's monitor ----------------------------------------------------
 
-class _SampleSpec(ctypes.Structure):
+class _SampleFormat(ctypes.Structure):
     _fields_ = [("format", ctypes.c_int), ("rate", ctypes.c_uint32), ("channels", ctypes.c_uint8)]
 
 
@@ -187,16 +187,16 @@ class Recorder:
         self.lib = ctypes.CDLL("libpulse-simple.so.0")
         self.lib.pa_simple_new.restype = ctypes.c_void_p
         self.lib.pa_simple_new.argtypes = [ctypes.c_char_p, ctypes.c_char_p, ctypes.c_int, ctypes.c_char_p,
-                                           ctypes.c_char_p, ctypes.POINTER(_SampleSpec), ctypes.c_void_p,
+                                           ctypes.c_char_p, ctypes.POINTER(_SampleFormat), ctypes.c_void_p,
                                            ctypes.POINTER(_BufferAttr), ctypes.POINTER(ctypes.c_int)]
         self.lib.pa_simple_read.argtypes = [ctypes.c_void_p, ctypes.c_void_p, ctypes.c_size_t,
                                             ctypes.POINTER(ctypes.c_int)]
         self.lib.pa_simple_free.argtypes = [ctypes.c_void_p]
-        spec = _SampleSpec(3, RATE, 1)  # PA_SAMPLE_S16LE
+        sample_format = _SampleFormat(3, RATE, 1)  # 16-bit little endian
         attr = _BufferAttr(0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 2 * SLICE)
         err = ctypes.c_int(0)
         self.stream = self.lib.pa_simple_new(server.encode(), b"e2e", 2, b"nullsink.monitor", b"monitor",
-                                             ctypes.byref(spec), None, ctypes.byref(attr), ctypes.byref(err))
+                                             ctypes.byref(sample_format), None, ctypes.byref(attr), ctypes.byref(err))
         if not self.stream:
             raise StepFailed("recording the sink's monitor: pa_simple_new failed (%d)" % err.value)
         self.pcm = bytearray()

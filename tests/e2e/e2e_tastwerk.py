@@ -65,6 +65,16 @@ DISPLAY_TAKEN_KNOWN_BROKEN = True
 T0 = time.monotonic()
 
 
+def finding_cells(text):
+    """Offsets of the targets and of the other braille cells in a finding
+    exercise: the task line ends with the asked cell, the cells follow."""
+    first, rest = text.split("\n", 1)
+    base = len(first) + 1
+    targets = [base + i for i, ch in enumerate(rest) if ch == first[-1]]
+    others = [base + i for i, ch in enumerate(rest) if 0x2800 < ord(ch) <= 0x28FF and ch != first[-1]]
+    return targets, others
+
+
 def log(*args):
     print("[%6.1f s]" % (time.monotonic() - T0), *args, flush=True)
 
@@ -934,14 +944,11 @@ class Test:
                 break
             w, pane = ex
             text = self.pane_text(pane)
-            first, rest = text.split("\n", 1)
-            targets = [len(first) + 1 + i for i, ch in enumerate(rest) if ch == first[-1]]
+            targets, others = finding_cells(text)
             title = w.name
             log("  %s: %r, targets at %s" % (title, text.split("\n")[1], targets))
             if not wrong_done:
-                other = next(len(first) + 1 + i for i, ch in enumerate(rest) if 0x2800 < ord(ch) <= 0x28FF and
-                             ch != first[-1])
-                self.go_to(pane, other, step)
+                self.go_to(pane, others[0], step)
                 self.space_sound(step, "ClickFalse", "program_wrong")
                 self.wait("\"Falsch: 1\"", lambda: any("Falsch: 1" in l for l in self.labels(w)), 3)
                 self.check(True, step, "a wrong cell counts \"Falsch: 1\"")
@@ -975,9 +982,7 @@ class Test:
     def sound_latency_wrong(self):
         """In the latency run: Space on cells that are no target, from silence."""
         ex, pane = self.exercise()
-        text = self.pane_text(pane)
-        first, rest = text.split("\n", 1)
-        others = [len(first) + 1 + i for i, ch in enumerate(rest) if 0x2800 < ord(ch) <= 0x28FF and ch != first[-1]]
+        _, others = finding_cells(self.pane_text(pane))
         for i in range(self.samples):
             self.go_to(pane, others[i % len(others)], "sound latency")
             self.space_sound("sound latency", "ClickFalse", "program")
