@@ -1,6 +1,5 @@
 #include "speech/ScreenReaderDriverOrcaC.h"
 
-#include "speech/ScreenReaderDriverBrlttyC.h"
 #include "speech/SpeechDispatcherC.h"
 
 #include <QDir>
@@ -45,7 +44,6 @@ QByteArray TScreenReaderDriverOrca::SessionBus(const QByteArray &Address, const 
 
 TScreenReaderDriverOrca::TScreenReaderDriverOrca()
     : TScreenReaderDriver(QStringLiteral("Orca"), true, true)
-    , FBraille(std::make_unique<TScreenReaderDriverBrltty>())
 {
 }
 
@@ -101,12 +99,22 @@ TSpeechDispatcher *TScreenReaderDriverOrca::Service()
 bool TScreenReaderDriverOrca::Speak(const QString &S, bool Interrupt)
 {
     TSpeechDispatcher *Sd = Service();
-    return Sd && Sd->Say(S, Interrupt);
+    if (!Sd)
+        return false;
+    // Nothing to say but interrupting: the screen reader falls silent,
+    // including its reading of the key that led here.
+    if (Interrupt && S.trimmed().isEmpty()) {
+        Sd->CutOffOthers();
+        return true;
+    }
+    return Sd->Say(S, Interrupt);
 }
 
-bool TScreenReaderDriverOrca::Braille(const QString &S)
+bool TScreenReaderDriverOrca::Braille(const QString &)
 {
-    return FBraille->Braille(S);
+    // Orca drives the braille display and shows the focus and its label
+    // itself; a line of ours would hide its lines until we let go.
+    return false;
 }
 
 bool TScreenReaderDriverOrca::Silence()
@@ -120,7 +128,5 @@ bool TScreenReaderDriverOrca::Silence()
 
 bool TScreenReaderDriverOrca::Output(const QString &S, bool Interrupt)
 {
-    const bool Spoken = Speak(S, Interrupt);
-    const bool Shown = Braille(S);
-    return Spoken || Shown;
+    return Speak(S, Interrupt);
 }

@@ -5,12 +5,12 @@
 #include <memory>
 
 class TSpeechDispatcher;
-class TScreenReaderDriverBrltty;
 
 // Orca, the desktop's screen reader: active while an Orca process of the
-// current user runs on our desktop session (the same session bus). It speaks through speech-dispatcher, as Orca itself
-// does, so our speech and Orca's cut each other off in one queue; braille
-// goes to BRLTTY, which Orca drives as well.
+// current user runs on our desktop session (the same session bus). It
+// speaks through speech-dispatcher, as Orca itself does, so our speech and
+// Orca's meet in one queue. The braille display is Orca's: what it brailles
+// is the focus and its label, so we write nothing there ourselves.
 class TScreenReaderDriverOrca : public TScreenReaderDriver
 {
 public:
@@ -38,5 +38,4 @@ private:
     TSpeechDispatcher *Service();
 
     std::unique_ptr<TSpeechDispatcher> FService;
-    std::unique_ptr<TScreenReaderDriverBrltty> FBraille;
 };

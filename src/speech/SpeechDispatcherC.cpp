@@ -1,7 +1,9 @@
 #include "speech/SpeechDispatcherC.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QLocale>
+#include <QTimer>
 
 #include <libspeechd.h>
 
@@ -66,6 +68,52 @@ QList<TCachedVoice> CachedVoices(void *Connection)
 }
 } // namespace
 
+// A screen reader answers a caret move with its own reading a few tens of
+// milliseconds after the program has spoken. Shared by every connection of
+// the process, used on the main thread only.
+struct TCutOff {
+    TSpeechDispatcher *Armer = nullptr; // the connection that cancels
+    QElapsedTimer Since;
+    QTimer *Poll = nullptr;
+    // Our message that others wait behind, by connection and number.
+    TSpeechDispatcher *GuardClient = nullptr;
+    int GuardMsg = -1;
+
+    bool Open() const { return Armer && Since.isValid() && Since.elapsed() < TSpeechDispatcher::CutOffWindowMs; }
+    void Disarm()
+    {
+        Armer = nullptr;
+        GuardClient = nullptr;
+        GuardMsg = -1;
+        if (Poll)
+            Poll->stop();
+    }
+    // Cancels what others send while nothing of ours is waiting.
+    void Tick()
+    {
+        if (!Open()) {
+            if (GuardMsg < 0)
+                Disarm();
+            else if (Poll)
+                Poll->stop();
+            return;
+        }
+        if (GuardMsg < 0)
+            Armer->CancelAll();
+    }
+    void StartPolling()
+    {
+        if (!Poll) {
+            Poll = new QTimer;
+            Poll->setInterval(25);
+            QObject::connect(Poll, &QTimer::timeout, [this] { Tick(); });
+        }
+        Poll->start();
+    }
+};
+
+static TCutOff CutOff;
+
 TSpeechDispatcher::TSpeechDispatcher()
 {
     char *Error = nullptr;
@@ -81,7 +129,9 @@ TSpeechDispatcher::TSpeechDispatcher()
         Clients.insert(size_t(FClientId), this);
     }
     C->callback_end = [](size_t M, size_t C, SPDNotificationType T) { EndCallback(M, C, int(T)); };
+    C->callback_cancel = C->callback_end;
     spd_set_notification_on(Conn(FConnection), SPD_END);
+    spd_set_notification_on(Conn(FConnection), SPD_CANCEL);
 }
 
 TSpeechDispatcher::~TSpeechDispatcher()
@@ -91,20 +141,32 @@ TSpeechDispatcher::~TSpeechDispatcher()
         if (Clients.value(size_t(FClientId)) == this)
             Clients.remove(size_t(FClientId));
     }
+    if (CutOff.Armer == this || CutOff.GuardClient == this)
+        CutOff.Disarm();
     if (FConnection) {
         spd_cancel(Conn(FConnection));
         spd_close(Conn(FConnection));
     }
 }
 
-void TSpeechDispatcher::EndCallback(size_t, size_t ClientId, int)
+// Called on the library's reader thread: the work is done on the main one.
+void TSpeechDispatcher::EndCallback(size_t MsgId, size_t ClientId, int Type)
 {
     std::lock_guard Lock(ClientMutex);
     if (TSpeechDispatcher *C = Clients.value(ClientId))
         QMetaObject::invokeMethod(
             C,
-            [C] {
-                if (C->OnEndStream)
+            [C, MsgId, Ended = Type == SPD_EVENT_END] {
+                if (CutOff.GuardClient == C && CutOff.GuardMsg == int(MsgId)) {
+                    // What a screen reader sent meanwhile waited behind our
+                    // message and goes with it.
+                    if (Ended && CutOff.Armer)
+                        CutOff.Armer->CancelAll();
+                    CutOff.GuardClient = nullptr;
+                    CutOff.GuardMsg = -1;
+                    CutOff.Tick();
+                }
+                if (Ended && C->OnEndStream)
                     C->OnEndStream();
             },
             Qt::QueuedConnection);
@@ -183,7 +245,33 @@ bool TSpeechDispatcher::Say(const QString &Text, bool Interrupt)
         return false;
     if (Interrupt)
         spd_cancel(Conn(FConnection));
-    return spd_say(Conn(FConnection), SPD_TEXT, Text.toUtf8().constData()) >= 0;
+    if (!CutOff.Open() || CutOff.GuardMsg >= 0)
+        return spd_say(Conn(FConnection), SPD_TEXT, Text.toUtf8().constData()) >= 0;
+    // The first thing said after a cut-off: a screen reader's reading of
+    // the same key ("message" too) waits behind it instead of cutting it off.
+    const int Msg = spd_say(Conn(FConnection), SPD_MESSAGE, Text.toUtf8().constData());
+    if (Msg < 0)
+        return false;
+    CutOff.GuardClient = this;
+    CutOff.GuardMsg = Msg;
+    return true;
+}
+
+void TSpeechDispatcher::CancelAll()
+{
+    if (FConnection)
+        spd_cancel_all(Conn(FConnection));
+}
+
+void TSpeechDispatcher::CutOffOthers()
+{
+    if (!FConnection)
+        return;
+    CancelAll();
+    CutOff.Disarm();
+    CutOff.Armer = this;
+    CutOff.Since.start();
+    CutOff.StartPolling();
 }
 
 void TSpeechDispatcher::Stop()

@@ -32,6 +32,15 @@ public:
     bool Say(const QString &Text, bool Interrupt);
     void Stop() override;
 
+    // Cuts off what every client of the service is saying, a screen reader
+    // too, and keeps the reading a screen reader sends for the same key
+    // from being heard: what any connection of ours says next (within
+    // CutOffWindowMs) goes before it and whatever waits behind that is
+    // cancelled when it ends; while we say nothing, what others send
+    // within the window is cancelled as it comes.
+    void CutOffOthers();
+    static constexpr int CutOffWindowMs = 600;
+
     // Fetches the service's voice list on the calling thread, once per
     // process; every client then reads it at once. Call it off the main
     // thread: with a full voice set it takes seconds.
@@ -42,6 +51,8 @@ public:
 
 private:
     static void EndCallback(size_t MsgId, size_t ClientId, int Type);
+    void CancelAll();
+    friend struct TCutOff;
 
     // The library's connection, kept opaque so that its header stays private.
     void *FConnection = nullptr;

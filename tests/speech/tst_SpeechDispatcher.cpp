@@ -7,6 +7,10 @@
 
 #include <QtTest>
 
+#include <libspeechd.h>
+
+#include <atomic>
+
 #include "../common/Pulse.h"
 #include "../common/SpeechDispatcherServer.h"
 
@@ -143,6 +147,87 @@ private slots:
         Orca.waitForFinished();
         QCOMPARE(Tolk.DetectScreenReader(), QString());
         QVERIFY(!Tolk.Speak(QStringLiteral("Hallo"), true));
+    }
+
+    // A caret move onto a line of braille cells: Orca reads the cells
+    // ("message", its priority), the program cuts that reading off and is
+    // heard itself. Orca's reading is cancelled whether it was under way or
+    // comes a moment after the program's; the program is heard whole.
+    void screenReaderReadingIsCutOff()
+    {
+        qputenv("BRLAPI_HOST", "127.0.0.1:57");
+        QVERIFY(QFile::exists(Path(QStringLiteral("orca"))) ||
+                QFile::link(QStringLiteral("/bin/sleep"), Path(QStringLiteral("orca"))));
+        QProcess OrcaProcess;
+        OrcaProcess.start(Path(QStringLiteral("orca")), {QStringLiteral("60")});
+        QVERIFY(OrcaProcess.waitForStarted());
+        TTolkSRD Tolk;
+        Tolk.Load();
+        QCOMPARE(Tolk.DetectScreenReader(), QStringLiteral("Orca"));
+
+        // Orca's own connection, as Orca opens it.
+        static std::atomic<int> Ended, Cancelled;
+        char *Error = nullptr;
+        SPDConnection *Orca = spd_open2("Orca", "speech", nullptr, SPD_MODE_THREADED, nullptr, 0, &Error);
+        free(Error);
+        QVERIFY(Orca);
+        Orca->callback_end = [](size_t, size_t, SPDNotificationType) { ++Ended; };
+        Orca->callback_cancel = [](size_t, size_t, SPDNotificationType) { ++Cancelled; };
+        spd_set_notification_on(Orca, SPD_END);
+        spd_set_notification_on(Orca, SPD_CANCEL);
+        const QByteArray Cells = "Braille-Muster Punkte eins zwei drei vier fünf sechs, Braille-Muster Punkte eins, "
+                                 "Braille-Muster Punkte eins zwei, Braille-Muster Punkte eins vier.";
+        const auto Move = [&](const QString &Line) {
+            Tolk.Speak(QStringLiteral(" "), true);
+            Tolk.Silence();
+            if (!Line.isEmpty())
+                QVERIFY(Tolk.Speak(Line, true));
+        };
+
+        // Orca is reading the line before; the program speaks the task line;
+        // Orca's reading of that line comes 60 ms later.
+        Ended = Cancelled = 0;
+        const double Task = AudibleSeconds(
+            FServer,
+            [&] {
+                QVERIFY(spd_say(Orca, SPD_MESSAGE, Cells.constData()) >= 0);
+                QTest::qWait(400);
+                Move(QStringLiteral("Finde: a"));
+                QTest::qWait(60);
+                QVERIFY(spd_say(Orca, SPD_MESSAGE, Cells.constData()) >= 0);
+            },
+            5);
+        QTRY_COMPARE(Cancelled.load(), 2);
+        QCOMPARE(Ended.load(), 0);
+        // About 0.4 s of Orca, then the program's task whole; Orca's reading
+        // alone lasts several seconds.
+        QVERIFY2(Task > 0.7 && Task < 2.0, qPrintable(QString::number(Task)));
+
+        // A line the program leaves unspoken: Orca's reading of it is cut
+        // off all the same.
+        Ended = Cancelled = 0;
+        const double Silent = AudibleSeconds(
+            FServer,
+            [&] {
+                Move(QString());
+                QTest::qWait(80);
+                QVERIFY(spd_say(Orca, SPD_MESSAGE, Cells.constData()) >= 0);
+            },
+            3);
+        QTRY_COMPARE(Cancelled.load(), 1);
+        QVERIFY2(Silent < 0.3, qPrintable(QString::number(Silent)));
+
+        // After the moment of the key Orca speaks as before.
+        Ended = Cancelled = 0;
+        QTest::qWait(TSpeechDispatcher::CutOffWindowMs);
+        const double Later = AudibleSeconds(
+            FServer, [&] { QVERIFY(spd_say(Orca, SPD_MESSAGE, "Schalter OK") >= 0); }, 3);
+        QTRY_COMPARE(Ended.load(), 1);
+        QVERIFY2(Later > 0.3, qPrintable(QString::number(Later)));
+
+        spd_close(Orca);
+        OrcaProcess.kill();
+        OrcaProcess.waitForFinished();
     }
 
     void withoutTheServiceNothingHappens()

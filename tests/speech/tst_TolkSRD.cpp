@@ -206,6 +206,30 @@ private slots:
         QCOMPARE(Tolk.DetectScreenReader(), QString());
     }
 
+    // With Orca running the display is Orca's: a spoken label of ours
+    // used to take it over (BrlAPI's tty mode, never left), so the learner
+    // read our label instead of the lines Orca brailled.
+    void orcaKeepsTheDisplay()
+    {
+        TBrailleDisplay Display;
+        QVERIFY(Display.Start());
+        qputenv("BRLAPI_AUTH", Display.KeyFile().toLocal8Bit());
+        const QString Orca = FDir.filePath(QStringLiteral("orca"));
+        QVERIFY(QFile::exists(Orca) || QFile::copy(QStringLiteral("/bin/sleep"), Orca));
+        QProcess P;
+        P.start(Orca, {QStringLiteral("30")});
+        QVERIFY(P.waitForStarted());
+        TTolkSRD Tolk;
+        Tolk.Load();
+        QCOMPARE(Tolk.DetectScreenReader(), QStringLiteral("Orca"));
+        Tolk.Output(QStringLiteral("⠁⠃⠿"), true);
+        QVERIFY(!Tolk.Braille(QStringLiteral("⠓")));
+        QVERIFY(!Display.WaitFor(QStringLiteral("Braille \"1|12|"), 1500));
+        QVERIFY(!Display.WaitFor(QStringLiteral("Braille \"125|"), 100));
+        P.kill();
+        P.waitForFinished();
+    }
+
 private:
     QTemporaryDir FDir;
 };
