@@ -98,22 +98,20 @@ def _reap():
 def end_pids(pids, grace):
     """SIGTERM to each id, up to grace seconds for them to go, then SIGKILL;
     gives the ids that needed it."""
+    def send(ids, sig):
+        for p in ids:
+            try:
+                os.kill(p, sig)
+            except ProcessLookupError:
+                pass
     pids = [p for p in pids if _alive(p)]
-    for p in pids:
-        try:
-            os.kill(p, signal.SIGTERM)
-        except ProcessLookupError:
-            pass
+    send(pids, signal.SIGTERM)
     deadline = time.monotonic() + grace
     while time.monotonic() < deadline and any(_alive(p) for p in pids):
         _reap()
         time.sleep(0.05)
     killed = [p for p in pids if _alive(p)]
-    for p in killed:
-        try:
-            os.kill(p, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
+    send(killed, signal.SIGKILL)
     _reap()
     return killed
 

@@ -42,6 +42,8 @@ import time
 import wave
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "common"))
+from atspi_tree import children, find  # noqa: E402
 from e2e_session import (RATE, BrailleDisplay, OrcaLock, Session, SsipClient, StepFailed, cell_dots, end_pids,
                          orca_processes_of_user, wait_until)
 
@@ -386,28 +388,8 @@ class Test:
         from gi.repository import Atspi
         self.pyatspi, self.Atspi = pyatspi, Atspi
 
-    def children(self, obj):
-        try:
-            return [c for c in (obj.getChildAtIndex(i) for i in range(obj.childCount)) if c is not None]
-        except Exception:
-            return []
-
-    def find(self, obj, pred, depth=0):
-        if obj is None or depth > 10:
-            return None
-        try:
-            if pred(obj):
-                return obj
-        except Exception:
-            return None
-        for c in self.children(obj):
-            r = self.find(c, pred, depth + 1)
-            if r:
-                return r
-        return None
-
     def app(self, name="tastwerk"):
-        for a in self.children(self.pyatspi.Registry.getDesktop(0)):
+        for a in children(self.pyatspi.Registry.getDesktop(0)):
             try:
                 if a.name == name:
                     self.Atspi.Accessible.set_cache_mask(a, self.Atspi.Cache.NONE)
@@ -417,7 +399,7 @@ class Test:
         return None
 
     def window(self, pred, app="tastwerk"):
-        for w in self.children(self.app(app)):
+        for w in children(self.app(app)):
             try:
                 if pred(w.name):
                     return w
@@ -437,9 +419,9 @@ class Test:
 
     def exercise(self, app="tastwerk"):
         """The exercise window and its pane "Übung"."""
-        for w in self.children(self.app(app)):
+        for w in children(self.app(app)):
             try:
-                pane = next((c for c in self.children(w) if c.getRoleName() == "text" and c.name == "Übung"), None)
+                pane = next((c for c in children(w) if c.getRoleName() == "text" and c.name == "Übung"), None)
                 if pane is not None and w.getState().contains(self.pyatspi.STATE_ACTIVE):
                     return w, pane
             except Exception:
@@ -447,7 +429,7 @@ class Test:
         return None
 
     def labels(self, w):
-        return [c.name for c in self.children(w) if c.getRoleName() == "label"]
+        return [c.name for c in children(w) if c.getRoleName() == "label"]
 
     def go_to(self, pane, target, step, timeout=10):
         """Arrow keys until the caret stands on target (a key right after a
@@ -654,7 +636,7 @@ class Test:
         step = "status text"
         self.mark("the learner reads the status text line by line (Down)")
         frame = self.window(lambda n: n == MAIN_TITLE)
-        pane = self.find(frame, lambda o: o.getRoleName() == "text" and o.name == "INFOS")
+        pane = find(frame, lambda o: o.getRoleName() == "text" and o.name == "INFOS")
         lines = [l for l in self.pane_text(pane).split("\n")]
         n = min(5, len(lines) - 1)
         for i in range(1, n + 1):
@@ -674,7 +656,7 @@ class Test:
         t = self.key("key ctrl+l")
         self.said(t, "the list dialog", lambda s: s.startswith(LIST_TITLE + " dialog"))
         dlg = self.wait("the list dialog", lambda: self.window(lambda n: n == LIST_TITLE))
-        lst = self.wait("the lesson list", lambda: self.find(dlg, lambda o: o.getRoleName() == "list" and
+        lst = self.wait("the lesson list", lambda: find(dlg, lambda o: o.getRoleName() == "list" and
                                                               o.name == "Lektion"))
 
         # Tab to the lesson list: Orca announces it as a list (the items
@@ -692,11 +674,11 @@ class Test:
             except StepFailed:
                 pass
         self.wait("the focus in the lesson list (Tab)", in_list, 3)
-        names = [i.name.lstrip("*") for i in self.children(lst)]
+        names = [i.name.lstrip("*") for i in children(lst)]
         self.check(title in names, step, "the list offers %r" % title)
 
         def selected():
-            for i in self.children(lst):
+            for i in children(lst):
                 if i.getState().contains(self.pyatspi.STATE_SELECTED):
                     return i.name.lstrip("*")
         deadline = time.monotonic() + 15
@@ -937,16 +919,9 @@ class Test:
         step = "finding lesson"
         self.mark("the finding lesson: Space on every target, once on a wrong cell")
         wrong_done = False
-        for rep in range(20):
-            ex = self.wait("the exercise or the lesson's end", lambda: self.exercise() or
-                           self.window(lambda n: n == "Lektion abgeschlossen"), 8)
-            if not isinstance(ex, tuple):
-                break
-            w, pane = ex
-            text = self.pane_text(pane)
+        for w, pane, text in self.repetitions(20):
             targets, others = finding_cells(text)
-            title = w.name
-            log("  %s: %r, targets at %s" % (title, text.split("\n")[1], targets))
+            log("  %s: %r, targets at %s" % (w.name, text.split("\n")[1], targets))
             if not wrong_done:
                 self.go_to(pane, others[0], step)
                 self.space_sound(step, "ClickFalse", "program_wrong")
@@ -956,9 +931,21 @@ class Test:
             for x in targets:
                 self.go_to(pane, x, step)
                 self.space_sound(step, "ClickTrue", "program")
+        self.lesson_end(step)
+
+    def repetitions(self, most):
+        """The exercise window of each repetition of a lesson in turn, as
+        (window, pane, text), until the lesson's end message."""
+        for _ in range(most):
+            ex = self.wait("the exercise or the lesson's end", lambda: self.exercise() or
+                           self.window(lambda n: n == "Lektion abgeschlossen"), 8)
+            if not isinstance(ex, tuple):
+                return
+            w, pane = ex
+            title = w.name
+            yield w, pane, self.pane_text(pane)
             self.wait("the next repetition or the end",
                       lambda: self.exercise() is None or self.exercise()[0].name != title, 8)
-        self.lesson_end(step)
 
     def lesson_end(self, step):
         self.wait("the message \"Lektion abgeschlossen\"",
@@ -992,20 +979,13 @@ class Test:
         step = "typing lesson"
         self.mark("the typing lesson: chords for the named letters, once a wrong one")
         wrong_done = False
-        for rep in range(30):
-            ex = self.wait("the exercise or the lesson's end", lambda: self.exercise() or
-                           self.window(lambda n: n == "Lektion abgeschlossen"), 8)
-            if not isinstance(ex, tuple):
-                break
-            w, pane = ex
-            text = self.pane_text(pane)
+        for rep, (w, pane, text) in enumerate(self.repetitions(30)):
             m = re.match(r"Tippe (\d+) Mal: (.)", text)
             if not m:
                 raise StepFailed("%s: unexpected exercise %r" % (step, text))
             n, letter = int(m.group(1)), m.group(2)
             cell = self.table[letter]
             dots = cell_dots(cell)
-            title = w.name
             if rep == 1:
                 # A repetition without a window announcement: the program's
                 # spoken task is heard whole.
@@ -1051,8 +1031,6 @@ class Test:
                 self.key("key w")
                 self.wait("the result window to close", lambda: self.window(lambda n: n == "Schreibergebnis") is None)
                 wrong_done = True
-            self.wait("the next repetition or the end",
-                      lambda: self.exercise() is None or self.exercise()[0].name != title, 8)
         self.lesson_end(step)
 
     # -- BraillePad -----------------------------------------------------------------
@@ -1062,7 +1040,7 @@ class Test:
         t = self.key("key ctrl+p")
         self.said(t, "the BraillePad", lambda s: s.endswith("BraillePad dialog."), 10)
         pad = self.wait("the BraillePad window", lambda: self.window(lambda n: n.endswith("BraillePad")))
-        pane = self.wait("the pane \"Brailletext\"", lambda: self.find(pad, lambda o: o.getRoleName() == "text" and
+        pane = self.wait("the pane \"Brailletext\"", lambda: find(pad, lambda o: o.getRoleName() == "text" and
                                                                       o.name == "Brailletext"))
         self.wait("the focus in \"Brailletext\"", lambda: self.focused(pane))
         self.quiet("the chords", 0.15)
@@ -1077,7 +1055,7 @@ class Test:
         self.quiet("saving", 0.15)
         t = self.key("key ctrl+s")
         self.said(t, "the save dialog", lambda s: s.startswith("Brailletext speichern unter dialog"), 10)
-        self.wait("the focus in \"Dateiname\"", lambda: self.focused(self.find(
+        self.wait("the focus in \"Dateiname\"", lambda: self.focused(find(
             self.window(lambda n: n == "Brailletext speichern unter"),
             lambda o: o.getRoleName() == "text" and o.name == "Dateiname")), 5)
         self.key("type --delay 20 e2etext")
@@ -1148,7 +1126,7 @@ class Test:
             env=self.session.env).stdout.split(), 15)[0]
         subprocess.run(["xdotool", "windowfocus", "--sync", wid], env=self.session.env, timeout=10)
         pane = self.wait("the bare pane in AT-SPI",
-                         lambda: self.find(self.app("e2e_bare_pane"), lambda o: o.getRoleName() == "text"), 15)
+                         lambda: find(self.app("e2e_bare_pane"), lambda o: o.getRoleName() == "text"), 15)
         self.wait("the focus on the bare pane", lambda: self.focused(pane), 10)
         self.wait("Orca brailling the bare pane", lambda: self.orca.brailled(t, lambda s: "Übung" in s), 10)
         self.quiet("the floor samples", 0.2, 15)

@@ -17,6 +17,9 @@ import os, re, shutil, socket, subprocess, sys, tempfile, time, pwd
 import pyatspi
 from gi.repository import Atspi
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "common"))
+from atspi_tree import children, find  # noqa: E402
+
 STEP_TIMEOUT = 15
 POLL = 0.05
 MAIN_TITLE = "Tastwerk V1.02"
@@ -73,28 +76,6 @@ def log(*args):
 
 
 # ---- AT-SPI ---------------------------------------------------------------
-
-def children(obj):
-    try:
-        return [c for c in (obj.getChildAtIndex(i) for i in range(obj.childCount)) if c is not None]
-    except Exception:
-        return []
-
-
-def find(obj, pred, depth=0):
-    if obj is None or depth > 12:
-        return None
-    try:
-        if pred(obj):
-            return obj
-    except Exception:
-        return None
-    for c in children(obj):
-        r = find(c, pred, depth + 1)
-        if r:
-            return r
-    return None
-
 
 def find_all(obj, pred, depth=0, out=None):
     out = [] if out is None else out
