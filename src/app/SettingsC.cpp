@@ -18,6 +18,7 @@ int BrailleSize = 3;
 bool CloseCheck = true;
 int HighScore = 0;
 bool Querztastatur = true;
+bool EineTasteNachDerAnderen = false;
 QString SammelName;
 int SammelNameIndex = -1;
 QString SapiSpeechStimme;
@@ -28,7 +29,8 @@ unsigned AktBackColor = 0xFFFFFF;
 int MainWindowState = 2;
 std::function<QString(const QString &)> FindRandomVoiceDescription;
 
-namespace {
+namespace
+{
 
 const QString SettingsSection = QStringLiteral("Settings");
 const QString MainFormSection = QStringLiteral("MainForm");
@@ -44,7 +46,10 @@ struct TSettingKey {
     std::function<void(const TIniFile &Ini)> Rule;
 };
 
-int AbsOf(int V) { return V == INT_MIN ? V : std::abs(V); }
+int AbsOf(int V)
+{
+    return V == INT_MIN ? V : std::abs(V);
+}
 
 const QList<TSettingKey> &SettingsTable()
 {
@@ -89,12 +94,13 @@ const QList<TSettingKey> &SettingsTable()
              if (Ini.ValueExists(SettingsSection, QStringLiteral("SapiSpeech.Stimme")))
                  SapiSpeechStimme = TrimCtl(SapiSpeechStimme);
              else
-                 SapiSpeechStimme = FindRandomVoiceDescription ? FindRandomVoiceDescription(QStringLiteral("German"))
-                                                               : QString();
+                 SapiSpeechStimme =
+                     FindRandomVoiceDescription ? FindRandomVoiceDescription(QStringLiteral("German")) : QString();
          }},
         {u"SapiSpeech.Rate", &SapiSpeechRate, 0, {}},
         {u"SapiSpeech.Volume", &SapiSpeechVolume, 80, {}},
         {u"SoundsEnabled", &SoundsEnabled, true, {}},
+        {u"EineTasteNachDerAnderen", &EineTasteNachDerAnderen, false, {}},
     };
     return Table;
 }

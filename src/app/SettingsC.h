@@ -13,11 +13,14 @@ class TIniFile;
 extern bool ShowEinleitung;
 extern bool ShowSplashScreen;
 extern QString LektionName;
-extern int BrailleChars;   // cells of the braille line, 20 to 80
-extern int BrailleSize;    // points added to the font of text panes, 0 to 9
+extern int BrailleChars; // cells of the braille line, 20 to 80
+extern int BrailleSize;  // points added to the font of text panes, 0 to 9
 extern bool CloseCheck;
 extern int HighScore;      // the score, never negative
 extern bool Querztastatur; // the braille keyboard on s d f j k l
+// Braille typed one key at a time: each dot key adds or removes its dot,
+// Space writes the cell, Backspace clears the dots.
+extern bool EineTasteNachDerAnderen;
 extern QString SammelName;
 extern int SammelNameIndex;
 extern QString SapiSpeechStimme; // key "SapiSpeech.Stimme"; empty: speech off

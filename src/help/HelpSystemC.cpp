@@ -58,11 +58,41 @@ constexpr std::array<THelpPage, THelpSystem::HelpIdCount> HelpPages{{
     {"TH_Sammellektionen.html", u"Sammellektionen"},
     {"TH_Lernmaterialien.html", u"Lernmaterialien"},
     {"TH_LernmaterialErstellen.html", u"Lernmaterial erstellen"},
+    // Pages of the windows and files added later, with ids after the first
+    // ones, so that those keep theirs.
+    {"FensterFortschritt.html", u"Fortschritt"},
+    {"FensterTastaturtest.html", u"Tastaturtest"},
+    {"TH_Fortschritt.html", u"Fortschrittsdatei"},
 }};
 
 constexpr int IdHilfe = 1;
+constexpr int IdImpressum = 21;
 constexpr int IdHandbuch = 22;
-constexpr int LastId = 30;
+constexpr int LastId = THelpSystem::HelpIdCount - 1;
+
+// The pages each table of contents lists, in its order: the help lists the
+// windows (the later ones after the first) and ends with the imprint and
+// the handbook; the handbook lists its chapters.
+QList<int> HilfeInhalt()
+{
+    QList<int> Ids;
+    for (int Id = 2; Id < IdImpressum; ++Id)
+        Ids << Id;
+    return Ids << THelpSystem::IdFortschritt << THelpSystem::IdTastaturtest << IdImpressum << IdHandbuch;
+}
+
+QList<int> HandbuchInhalt()
+{
+    QList<int> Ids;
+    for (int Id = IdHandbuch + 1; Id < THelpSystem::IdFortschritt; ++Id)
+        Ids << Id;
+    return Ids << THelpSystem::IdFortschrittsdatei;
+}
+
+bool IsHandbookChapter(int Id)
+{
+    return HandbuchInhalt().contains(Id);
+}
 
 // The version text of the notice line.
 const QString VersionText = QStringLiteral("V1.02");
@@ -161,15 +191,17 @@ QString TitleOf(const QString &Source)
     return QString();
 }
 
-// A numbered list of links to the pages First .. Last.
-QString TableOfContents(const QStringList &Titles, int First, int Last)
+// A numbered list of links to the pages Ids.
+QString TableOfContents(const QStringList &Titles, const QList<int> &Ids)
 {
     QString List;
     int Number = 1;
-    for (int Id = First; Id <= Last; ++Id, ++Number)
+    for (int Id : Ids) {
         List += QStringLiteral("%1. [%2](%3 \"%4\")\r\n")
                     .arg(QString::number(Number), Titles[Id - 1], QLatin1StringView(HelpPages[Id].File),
                          THelpSystem::ShortTitle(Id));
+        ++Number;
+    }
     return List;
 }
 
@@ -305,13 +337,13 @@ void THelpSystem::CreateHtmlFiles(const QDate &Today)
             if (Id > 0 && !Text->isEmpty())
                 Titles[Id - 1] = TitleOf(*Text);
             if (Id == IdHilfe)
-                Text->replace(QStringLiteral("{inhalt}"), TableOfContents(Titles, 2, IdHandbuch));
+                Text->replace(QStringLiteral("{inhalt}"), TableOfContents(Titles, HilfeInhalt()));
             else if (Id == IdHandbuch)
-                Text->replace(QStringLiteral("{inhalt}"), TableOfContents(Titles, IdHandbuch + 1, LastId));
+                Text->replace(QStringLiteral("{inhalt}"), TableOfContents(Titles, HandbuchInhalt()));
 
             QString Page = Id > 0 ? FormatIfNotBlank(Oben, {ShortTitle(Id), Date, Years}) : Oben;
             Page += MarkdownToHtml(*Text);
-            if (Id > IdHandbuch)
+            if (IsHandbookChapter(Id))
                 Page += EndlinkTh;
             else if (Id > IdHilfe)
                 Page += Endlink;

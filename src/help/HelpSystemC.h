@@ -14,7 +14,11 @@
 class THelpSystem
 {
 public:
-    static constexpr int HelpIdCount = 31; // ids 0 .. 30
+    static constexpr int HelpIdCount = 34; // ids 0 .. 33
+    // The pages of the windows and files added after the first ones.
+    static constexpr int IdFortschritt = 31;
+    static constexpr int IdTastaturtest = 32;
+    static constexpr int IdFortschrittsdatei = 33;
 
     explicit THelpSystem(QObject *AHnd = nullptr);
 

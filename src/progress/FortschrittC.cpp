@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <optional>
 
+TFortschritt *Fortschritt = nullptr;
+
 namespace
 {
 
@@ -67,6 +69,14 @@ QString BuchstabenVon(QChar C)
         return QStringLiteral("sch");
     case u'>':
         return QStringLiteral("st");
+    // Cells 34 and 346 come first as substitutes (the backslash's last cell,
+    // the paragraph sign); alone the learner knows them as äu and ie.
+    case u'=':
+    case u'|':
+        return QStringLiteral("äu");
+    case u'<':
+    case u'\u00A7':
+        return QStringLiteral("ie");
     default:
         return QString(C);
     }

@@ -173,3 +173,6 @@ private:
     QMap<QString, TZeichenStand> FZeichen;
     QList<TLektionsAbschluss> FAbschluesse;
 };
+
+// The running program's record; null before and after (and in tools).
+extern TFortschritt *Fortschritt;

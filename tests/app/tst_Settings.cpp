@@ -86,11 +86,26 @@ private slots:
         QTest::addColumn<QString>("Bereich");
         QTest::addColumn<QString>("Lektion");
         QTest::addColumn<int>("Index");
-        QTest::newRow("blank material") << "Lernmaterial=   \r\nBereich=B\r\nLektionName= L.lek " << "Lernmaterial-1" << "B" << "L.lek" << -1;
-        QTest::newRow("full path") << "Lernmaterial=C:\\x\\Kurs 2\\\r\n" << "Kurs 2" << "" << "" << -1;
-        QTest::newRow("no area, no lesson") << "Bereich=\r\nLektionName=L.lek" << "Lernmaterial-1" << "" << "" << -1;
-        QTest::newRow("no collective lesson, no index") << "SammelNameIndex=4" << "Lernmaterial-1" << "" << "" << -1;
-        QTest::newRow("collective lesson with index") << "SammelName=Kurs.sam\r\nSammelNameIndex=4" << "Lernmaterial-1" << "" << "" << 4;
+        QTest::newRow("blank material") << "Lernmaterial=   \r\nBereich=B\r\nLektionName= L.lek "
+                                        << "Lernmaterial-1"
+                                        << "B"
+                                        << "L.lek" << -1;
+        QTest::newRow("full path") << "Lernmaterial=C:\\x\\Kurs 2\\\r\n"
+                                   << "Kurs 2"
+                                   << ""
+                                   << "" << -1;
+        QTest::newRow("no area, no lesson") << "Bereich=\r\nLektionName=L.lek"
+                                            << "Lernmaterial-1"
+                                            << ""
+                                            << "" << -1;
+        QTest::newRow("no collective lesson, no index") << "SammelNameIndex=4"
+                                                        << "Lernmaterial-1"
+                                                        << ""
+                                                        << "" << -1;
+        QTest::newRow("collective lesson with index") << "SammelName=Kurs.sam\r\nSammelNameIndex=4"
+                                                      << "Lernmaterial-1"
+                                                      << ""
+                                                      << "" << 4;
     }
     void positionInTheContent()
     {
@@ -159,7 +174,7 @@ private slots:
         QCOMPARE(Keys, (QStringList{"ShowEinleitung", "ShowSplashScreen", "Lernmaterial", "Bereich", "LektionName",
                                     "BrailleChars", "BrailleSize", "CloseCheck", "HighScore", "Querztastatur",
                                     "SammelName", "SammelNameIndex", "SapiSpeech.Stimme", "SapiSpeech.Rate",
-                                    "SapiSpeech.Volume", "SoundsEnabled"}));
+                                    "SapiSpeech.Volume", "SoundsEnabled", "EineTasteNachDerAnderen"}));
     }
 
     void splashScreenAlone()

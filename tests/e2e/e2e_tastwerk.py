@@ -489,6 +489,7 @@ class Test:
                 self.finding_lesson()
                 self.open_lesson(type_lesson)
                 self.typing_lesson()
+                self.progress_window()
                 self.braille_pad()
             self.close_program()
             self.floors()
@@ -923,6 +924,9 @@ class Test:
             targets, others = finding_cells(text)
             log("  %s: %r, targets at %s" % (w.name, text.split("\n")[1], targets))
             if not wrong_done:
+                asked, clicked = text.split("\n", 1)[0][-1], text[others[0]]
+                self.finding_wrong = tuple(next((c for c, cell in self.table.items() if cell == x and c.isalpha()),
+                                                "?") for x in (asked, clicked))
                 self.go_to(pane, others[0], step)
                 self.space_sound(step, "ClickFalse", "program_wrong")
                 self.wait("\"Falsch: 1\"", lambda: any("Falsch: 1" in l for l in self.labels(w)), 3)
@@ -1032,6 +1036,38 @@ class Test:
                 self.wait("the result window to close", lambda: self.window(lambda n: n == "Schreibergebnis") is None)
                 wrong_done = True
         self.lesson_end(step)
+
+    # -- the progress window ----------------------------------------------------------
+    def progress_window(self):
+        """Ctrl+F: the finding lesson's wrong click is there, with its
+        confusion, as Orca reads the rows of the character table."""
+        step = "progress window"
+        asked, clicked = self.finding_wrong
+        self.mark("Ctrl+F: the progress window, %s clicked where %s was asked" % (clicked, asked))
+        t = self.key("key ctrl+f")
+        self.said(t, "the progress window", lambda s: s.startswith("Fortschritt dialog"), 10)
+        self.check(True, step, "Orca announces the window \"Fortschritt\"")
+        summary = self.wait("the program speaking the summary", lambda: next(
+            (u for u in self.sd.since(t, "Tastwerk") if u.text.startswith("Am schwächsten:")), None), 10)
+        self.check(asked in summary.text, step, "the program speaks the summary %r" % summary.text)
+        want = "häufigste Verwechslung %s statt %s" % (clicked, asked)
+        row, t = None, t
+        for _ in range(12):
+            row = self.orca.said(t, lambda s: s.startswith(asked + " ") and "mal gefragt" in s)
+            if row:
+                break
+            self.quiet("the next row", 0.15)
+            t = self.key("key Down")
+            time.sleep(0.4)
+        if not row:
+            raise StepFailed("%s: Orca read no row for %r" % (step, asked))
+        self.check(want in row[2], step, "Orca reads the row %r" % short(row[2], 120))
+        br = self.wait("Orca brailling the row", lambda: self.orca.brailled(row[0] - 0.5, lambda s: "gefragt" in s), 5)
+        self.check(True, step, "Orca brailles %r" % short(br[2], 60))
+        self.quiet("closing the window", 0.15)
+        t = self.key("key Escape")
+        self.wait("the progress window to close", lambda: self.window(lambda n: n == "Fortschritt") is None)
+        self.back_to_main(t)
 
     # -- BraillePad -----------------------------------------------------------------
     def braille_pad(self):

@@ -2,6 +2,8 @@
 #include "log/LogC.h"
 #include "progress/FortschrittC.h"
 
+#include "ProgressSummary.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,20 +28,7 @@ class tst_Fortschritt : public QObject
     QString Backup() const { return FDir.filePath(QStringLiteral("Fortschritt.bak")); }
     QString LastLog() const { return FLog.Count() ? FLog.Get(0).mid(16) : QString(); }
 
-    // "name:right/wrong" per character, by name, with the most frequent
-    // confusion in brackets.
-    static QString Summary(const TFortschritt &F, const QString &Material = M)
-    {
-        QStringList Parts;
-        for (const TZeichenStand &Z : F.Zeichen(Material)) {
-            QString P = QStringLiteral("%1:%2/%3").arg(Z.Name).arg(Z.Richtig).arg(Z.Falsch);
-            if (!Z.VerwechslungText().isEmpty())
-                P += QStringLiteral("(%1)").arg(Z.VerwechslungText());
-            Parts << P;
-        }
-        Parts.sort();
-        return Parts.join(u' ');
-    }
+    static QString Summary(const TFortschritt &F, const QString &Material = M) { return ProgressSummary(F, Material); }
 
     static void Write(const QString &Name, const QByteArray &Bytes)
     {
@@ -155,6 +144,15 @@ private slots:
         F.Clear();
         F.RecordTyping(M, QStringList{B("h&s"), B("haus")}, B("hais"), Tag1);
         QCOMPARE(Summary(F), QStringLiteral("a:1/0 h:1/0 s:1/0 u:0/1(i statt u)"));
+    }
+
+    // Letter groups are named by their letters, also the cells whose first
+    // character in the table is a substitute (34 and 346).
+    void letterGroupNames()
+    {
+        TFortschritt F;
+        F.RecordTyping(M, QStringLiteral("⠌⠬⠡⠹"), QStringLiteral("⠌⠬⠡⠹"), Tag1);
+        QCOMPARE(Summary(F), QStringLiteral("au:1/0 ch:1/0 ie:1/0 äu:1/0"));
     }
 
     void findingClicks()

@@ -14,6 +14,8 @@
 #include "help/HelpSystemC.h"
 #include "log/LogC.h"
 #include "main/ProgramStartC.h"
+#include "progress/FortschrittC.h"
+#include "progress/WiederholungslektionC.h"
 #include "sound/SoundsHelperC.h"
 
 #include <QCheckBox>
@@ -55,6 +57,7 @@ class tst_AtTextDlg : public QObject
     std::unique_ptr<TDaten> FDaten;
     std::unique_ptr<TLektionen> FLektionen;
     std::unique_ptr<TAT_Text_Dlg> D;
+    TFortschritt FFortschritt;
     TModalAnswers FAnswers;
     QStringList FSounds;
     int FBeeps = 0;
@@ -156,6 +159,9 @@ private slots:
         FBeeps = 0;
         FAnswers.Clear();
         FSpeech->Engine->Spoken.clear();
+        FFortschritt.Clear();
+        ::Fortschritt = &FFortschritt;
+        EineTasteNachDerAnderen = false;
     }
     void cleanup()
     {
@@ -166,6 +172,8 @@ private slots:
         }
         FLektionen.reset();
         FDaten.reset();
+        ::Fortschritt = nullptr;
+        EineTasteNachDerAnderen = false;
         QVERIFY2(FAnswers.IsEmpty(), "a window that was to be answered never came up");
     }
     void cleanupTestCase()
@@ -533,6 +541,131 @@ private slots:
     }
 
     // The field keys: next and previous input field, with a beep where
+
+    // The judged answers reach the progress record: a wrong cell and the
+    // targets in a finding lesson, a wrong chord in a typing lesson.
+    void answersAreRecorded()
+    {
+        const QString M = GetAktLernmaterialName();
+        TLektionendatei *L =
+            Lesson(QStringLiteral("01 Buchstaben a bis j"), QStringLiteral("11 Zeichen finden a bis j.lek"));
+        QVERIFY(L);
+        L->Settings().FAT_ZeichenFinden_Settings.Wiederholungen = 2;
+        QVERIFY(Open(L));
+        const QString Text = MemoText();
+        const QString Target = Text.mid(D->ClickPos().FPos.first().FromPos, 1);
+        const int Filler = FillerPos();
+        const QString Clicked = Text.mid(Filler, 1);
+        const int Targets = D->ClickPos().Count();
+        SetCaret(Filler);
+        Space();
+        for (int I = 0; I < Targets; ++I) {
+            SetCaret(D->ClickPos().FPos.first().FromPos);
+            Space();
+        }
+        const TZeichenStand *Z = FFortschritt.FindZeichen(M, Target);
+        QVERIFY(Z);
+        QCOMPARE(Z->Richtig, Targets);
+        QCOMPARE(Z->Falsch, 1);
+        QCOMPARE(Z->Verwechslungen.value(Clicked).Anzahl, 1);
+        QCOMPARE(Z->Zuletzt, QDate::currentDate());
+        D->setProperty("AutoClose", true);
+        D->done(2);
+        D.reset();
+
+        TLektionendatei *T =
+            Lesson(QStringLiteral("01 Buchstaben a bis j"), QStringLiteral("06 Zeichen tippen a bis e.lek"));
+        QVERIFY(T);
+        QVERIFY(Open(T));
+        const QString Asked = D->TippenPos().FPos[0].FTypeText.first().trimmed().left(1);
+        TypeBraille(QStringLiteral("⠭")); // x, never asked here
+        FAnswers.AnswerSpeakText(1);
+        Enter();
+        QTRY_VERIFY(FAnswers.IsEmpty());
+        const TZeichenStand *A = FFortschritt.FindZeichen(M, Asked);
+        QVERIFY(A);
+        QCOMPARE(A->Falsch, 1);
+        QCOMPARE(A->VerwechslungText(), QStringLiteral("x statt %1").arg(A->Name));
+    }
+
+    // A review lesson made from the due characters runs like any lesson:
+    // every target is a due character, and the answers move them on.
+    void reviewLesson_updatesRecord()
+    {
+        const QString M = GetAktLernmaterialName();
+        const QDate Yesterday = QDate::currentDate().addDays(-1);
+        const QString E = FTable.ConvertTextToBrlString(QStringLiteral("e"));
+        const QString I = FTable.ConvertTextToBrlString(QStringLiteral("i"));
+        FFortschritt.RecordTyping(M, E, I, Yesterday);
+        FFortschritt.RecordTyping(M, QStringLiteral("⠁⠃⠉"), QStringLiteral("⠁⠃⠉"), Yesterday);
+        auto Lessons = TWiederholungslektion::Create(FFortschritt, M, FDaten.get(), QDate::currentDate());
+        QCOMPARE(Lessons.size(), size_t(2));
+        TLektionendatei *Finding = Lessons[0].get();
+        Finding->Settings().FAT_ZeichenFinden_Settings.Wiederholungen = 1;
+        QVERIFY(Open(Finding));
+        QCOMPARE(D->windowTitle(), QStringLiteral("Schwache Zeichen wiederholen: finden"));
+        const int Targets = D->ClickPos().Count();
+        QVERIFY(Targets > 0);
+        for (int K = 0; K < Targets; ++K) {
+            const int At = D->ClickPos().FPos.first().FromPos;
+            QCOMPARE(MemoText().mid(At, 1), E);
+            SetCaret(At);
+            Space();
+        }
+        QCOMPARE(D->result(), 5);
+        // Right today, a day after it fell: e rises to the second box.
+        const TZeichenStand *Z = FFortschritt.FindZeichen(M, E);
+        QCOMPARE(Z->Richtig, Targets);
+        QCOMPARE(Z->Karte.Fach, 2);
+        D.reset();
+
+        TLektionendatei *Typing = Lessons[1].get();
+        Typing->Settings().FAT_ZeichenTippen_Settings.Wiederholungen = 1;
+        QVERIFY(Open(Typing));
+        QVERIFY(D->IsHookActive());
+        TypeBraille(D->TippenPos().FPos[0].FTypeText.first());
+        Enter();
+        QCOMPARE(D->result(), 5);
+        QVERIFY(FFortschritt.FindZeichen(M, E)->Richtig > Targets);
+        D.reset(); // before its lessons go
+    }
+
+    // Typing one key at a time in a typing field: the same judging.
+    void oneKeyAtATime_typing()
+    {
+        TLektionendatei *L =
+            Lesson(QStringLiteral("01 Buchstaben a bis j"), QStringLiteral("06 Zeichen tippen a bis e.lek"));
+        QVERIFY(L);
+        L->Settings().FAT_ZeichenTippen_Settings.Wiederholungen = 2;
+        QVERIFY(Open(L));
+        EineTasteNachDerAnderen = true;
+        const QString Answer = D->TippenPos().FPos[0].FTypeText.first();
+        const auto Press = [this](quint32 Code, int K = Qt::Key_unknown, const QString &Text = QString()) {
+            for (auto Type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent Ev(Type, K, Qt::NoModifier, Code, 0, 0, Text, false);
+                QCoreApplication::sendEvent(D->windowHandle(), &Ev);
+            }
+        };
+        for (QChar C : Answer) {
+            TBuc Buc;
+            if (C == u' ') {
+                Press(65, Qt::Key_Space, QStringLiteral(" "));
+                continue;
+            }
+            QVERIFY(FTable.FindUniBrl(C, Buc));
+            const QString Before = D->TippenPos().FPos[0].FText;
+            for (QChar Dot : Buc.Dots)
+                Press(ChordKey(Dot));
+            // The dots are gathered; Space writes the cell.
+            QCOMPARE(D->TippenPos().FPos[0].FText, Before);
+            Press(65, Qt::Key_Space, QStringLiteral(" "));
+            QCOMPARE(QString(D->TippenPos().FPos[0].FText).remove(u' '), QString(Before + C).remove(u' '));
+        }
+        QCOMPARE(QString(D->TippenPos().FPos[0].FText).remove(u' '), QString(Answer).remove(u' '));
+        Enter();
+        QCOMPARE(RightWrong(), QStringLiteral("Richtig: 1 | Falsch: 0"));
+    }
+
     // there is none.
     void fieldKeys()
     {

@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "RecordingSpeech.h"
+
 namespace
 {
 // X key codes (evdev + 8) of the chord keys.
@@ -214,6 +216,7 @@ private slots:
         QDir(TextePath).removeRecursively();
         QDir(ProgramTextePath).removeRecursively();
         Querztastatur = true;
+        EineTasteNachDerAnderen = false;
         FBeeps = 0;
         FAnswers.clear();
         FQuestions.clear();
@@ -274,6 +277,46 @@ private slots:
         FPad->Re1->selectAll();
         Chords(QStringLiteral("12"));
         QCOMPARE(PadText(), Cells({0x2803}));
+    }
+
+    // One key at a time: each dot key adds or takes away its dot, Space
+    // writes the cell, Backspace drops the dots; with no dots gathered both
+    // keys are the pane's own.
+    void oneKeyAtATime_writesCells()
+    {
+        TRecordingSpeech Speech;
+        EineTasteNachDerAnderen = true;
+        const auto Press = [this](quint32 Code, const QString &Text = QString()) {
+            for (auto Type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent Ev(Type,
+                             Text == u" "    ? Qt::Key_Space
+                             : Text == u"\b" ? Qt::Key_Backspace
+                                             : Qt::Key_unknown,
+                             Qt::NoModifier, Code, 0, 0, Text, false);
+                QCoreApplication::sendEvent(FPad->windowHandle(), &Ev);
+            }
+        };
+        const quint32 SpaceKey = 65, BackspaceKey = 22;
+        for (QChar Dot : QStringLiteral("1242"))
+            Press(ChordKey(Dot));
+        QCOMPARE(PadText(), QString());
+        QCOMPARE(FPad->BrlKeyBrd()->PendingDots(), 1 | 8);
+        QCOMPARE(Speech.Engine->Spoken, (QStringList{"Punkt 1", "Punkt 2", "Punkt 4", "Punkt 2 weg"}));
+        Press(SpaceKey, QStringLiteral(" "));
+        QCOMPARE(PadText(), Cells({0x2809})); // c
+        QCOMPARE(FPad->BrlKeyBrd()->PendingDots(), 0);
+        Press(SpaceKey, QStringLiteral(" "));
+        QCOMPARE(PadText(), Cells({0x2809, ' '}));
+        Press(ChordKey(u'1'));
+        Press(BackspaceKey, QStringLiteral("\b"));
+        QCOMPARE(Speech.Engine->Spoken.last(), QStringLiteral("Punkte gelöscht"));
+        QCOMPARE(PadText(), Cells({0x2809, ' '}));
+        Press(BackspaceKey, QStringLiteral("\b"));
+        QCOMPARE(PadText(), Cells({0x2809}));
+        // Chords again once the setting is off.
+        EineTasteNachDerAnderen = false;
+        Chords(QStringLiteral("12"));
+        QCOMPARE(PadText(), Cells({0x2809, 0x2803}));
     }
 
     void letters_data()

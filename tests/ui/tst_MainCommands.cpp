@@ -31,6 +31,9 @@
 #include <QListWidget>
 #include <QtTest>
 
+#include "progress/FortschrittC.h"
+#include "progress/FortschrittDlgC.h"
+
 #include <functional>
 #include <memory>
 
@@ -208,6 +211,8 @@ private slots:
             W.reset();
         }
         QFile::remove(ProfilePath + SettingsFileName);
+        QFile::remove(TFortschritt::DefaultFileName());
+        QFile::remove(TFortschritt::BackupFileName(TFortschritt::DefaultFileName()));
         QFile::remove(ServerFile());
         QFile::remove(UpdateProgram());
         QFile::remove(DesktopFolder() + QStringLiteral("/tastwerk.desktop"));
@@ -399,6 +404,43 @@ private slots:
         QCOMPARE(A.Seen.last(), QStringLiteral("Lektion abgeschlossen: Die Lektion ist abgeschlossen!\r\nErhaltene "
                                                "Punkte: 1\r\nPunktestand: 18"));
         QVERIFY(Lines().contains(QStringLiteral("Lektion: \"Ein Text\"")));
+        // The completed run is in the learner's progress record, on disk.
+        TFortschritt Saved;
+        QVERIFY(Saved.LoadFile(TFortschritt::DefaultFileName()));
+        const QList<TLektionsStand> Done = Saved.Lektionen(QStringLiteral("Lernmaterial-1"));
+        QCOMPARE(Done.size(), 1);
+        QCOMPARE(Done[0].Lektion, QStringLiteral("Ein Text"));
+        QCOMPARE(Done[0].Bereich, QStringLiteral("Bereich 1"));
+        QCOMPARE(Done[0].BestePunkte, 1);
+    }
+
+    // Ctrl+W with nothing due says so; Ctrl+F opens the progress window,
+    // whose button leads to the review.
+    void review_nothingDue_andProgressWindow()
+    {
+        Start("[Settings]\r\nShowEinleitung=0\r\nCloseCheck=0\r\nLernmaterial=Lernmaterial-1\r\n");
+        TModalAnswers A;
+        A.Own = {W.get()};
+        A.AnswerSpeakText(1);
+        QTest::keyClick(W->Re1, Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(A.IsEmpty(), 10000);
+        QCOMPARE(A.Seen.last(), QStringLiteral("Schwache Zeichen wiederholen: Es gibt noch keine schwachen Zeichen zu "
+                                               "wiederholen: in diesem Lernmaterial wurde noch kein Zeichen falsch "
+                                               "beantwortet."));
+        A.Answer([](QWidget *Wd) {
+            auto *D = qobject_cast<TFortschrittDlg *>(Wd);
+            QVERIFY2(D, "the progress window was expected");
+            QCOMPARE(HelpSystem->HelpId(), THelpSystem::IdFortschritt);
+            QCOMPARE(D->Zusammenfassung(), QStringLiteral("In diesem Lernmaterial ist noch nichts aufgezeichnet."));
+            D->BtnWiederholen->click();
+        });
+        A.AnswerSpeakText(1);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QTRY_VERIFY(W->isActiveWindow());
+        QTest::keyClick(W->Re1, Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY2_WITH_TIMEOUT(A.IsEmpty(), qPrintable(A.Seen.join(u'|')), 10000);
+        QVERIFY(A.Seen.last().startsWith(QStringLiteral("Schwache Zeichen wiederholen: Es gibt noch keine")));
+        QCOMPARE(HelpSystem->HelpId(), 3);
     }
 
     // Choosing the material that is open already loads nothing again.
@@ -488,6 +530,9 @@ private slots:
             {"A&ktionen > Lern&material", "", 0, false, true, false},
             {"A&ktionen > Lern&material > &Wähle das Lernmaterial...", "Ctrl+M", 3, false, true, true},
             {"A&ktionen > Braille&Pad starten...", "Ctrl+P", 0, false, true, false},
+            {"-", "", 0, false, false, false},
+            {"A&ktionen > &Fortschritt...", "Ctrl+F", 0, false, true, false},
+            {"A&ktionen > Schwache Zeichen &wiederholen", "Ctrl+W", 0, false, true, false},
             {"&Ansicht > &Schrifteinstellungen...", "", 0, true, true, false},
             {"&Einstellungen > Braille&zeilenbreite = 40...", "", 5, true, true, false},
             {"&Einstellungen > &Querztastatur für Braille-Eingabe verwenden (sdf-jkl)", "", 4, true, true, false},
@@ -496,6 +541,9 @@ private slots:
             {"&Einstellungen > S&ounds wiedergeben", "", 2, true, true, false},
             {"&Einstellungen > &Stimme, Lautstärke und Geschwindigkeit wählen...", "", 7, true, true, false},
             {"&Einstellungen > Zeige SplashS&creen beim Start", "", 1, true, true, false},
+            {"-", "", 0, false, false, false},
+            {"&Einstellungen > &Eine Taste nach der anderen für Braille-Eingabe", "", 11, true, true, false},
+            {"&Einstellungen > &Tastaturtest...", "", 10, true, true, false},
             {"-", "", 0, false, false, false},
             {"&Einstellungen > &Punktestand zurücksetzen", "", 8, true, true, false},
             {"&Hilfe > &Hilfe...", "Ctrl+F1", 1, true, true, false},

@@ -104,8 +104,8 @@ private slots:
         QTest::addColumn<QString>("Script");
         QTest::addColumn<QString>("Arrived");
         QTest::addColumn<QString>("Verdict");
-        const QString AlleSechs = QStringLiteral("Ihre Tastatur kann jede Braillekombination schreiben.");
-        const QString Rat = QStringLiteral(" Versuchen Sie eine andere Tastatur oder schalten Sie in den "
+        const QString AlleSechs = QStringLiteral("Deine Tastatur kann jede Braillekombination schreiben.");
+        const QString Rat = QStringLiteral(" Versuche eine andere Tastatur oder schalte in den "
                                            "Einstellungen „Eine Taste nach der anderen“ ein.");
         QTest::newRow("all six, released in press order") << "+s +d +f +j +k +l -s -d -f -j -k -l"
                                                           << "S D F J K L (Punkte 1 2 3 4 5 6)" << AlleSechs;
@@ -114,20 +114,20 @@ private slots:
         QTest::newRow("K never arrives")
             << "+s +d +f +j +l -s -d -f -j -l"
             << "S D F J L (Punkte 1 2 3 4 6)"
-            << "Ihre Tastatur meldet höchstens 5 Tasten gleichzeitig. Nicht angekommen: Punkt 5 (K). "
+            << "Deine Tastatur meldet höchstens 5 Tasten gleichzeitig. Nicht angekommen: Punkt 5 (K). "
                "Kombinationen mit diesem Punkt gehen verloren." +
                    Rat;
         QTest::newRow("three keys at most")
             << "+s +d +f -s -d -f"
             << "S D F (Punkte 1 2 3)"
-            << "Ihre Tastatur meldet höchstens 3 Tasten gleichzeitig. Nicht angekommen: Punkt 4 (J), Punkt 5 (K), "
+            << "Deine Tastatur meldet höchstens 3 Tasten gleichzeitig. Nicht angekommen: Punkt 4 (J), Punkt 5 (K), "
                "Punkt 6 (L). Kombinationen mit diesen Punkten gehen verloren." +
                    Rat;
         // All six went down in the attempt, but never more than three at once.
         QTest::newRow("keys one after the other are not together")
             << "+s +d +f -s +j -d +k -f +l -j -k -l"
             << "S D F (Punkte 1 2 3)"
-            << "Ihre Tastatur meldet höchstens 3 Tasten gleichzeitig. Nicht angekommen: Punkt 4 (J), Punkt 5 (K), "
+            << "Deine Tastatur meldet höchstens 3 Tasten gleichzeitig. Nicht angekommen: Punkt 4 (J), Punkt 5 (K), "
                "Punkt 6 (L). Kombinationen mit diesen Punkten gehen verloren." +
                    Rat;
         QTest::newRow("held keys repeat their press") << "+s +s +sr +d +f +j +k +l +l +l -s -d -f -j -k -l"
@@ -143,7 +143,7 @@ private slots:
                                         << AlleSechs + " Auch A kam mit an, Ö nicht.";
         QTest::newRow("one key only") << "+k -k"
                                       << "K (Punkt 5)"
-                                      << "Es kam nur eine Taste auf einmal an. Halten Sie alle sechs Tasten "
+                                      << "Es kam nur eine Taste auf einmal an. Halte alle sechs Tasten "
                                          "gleichzeitig gedrückt.";
         // Other keys are no part of the test.
         QTest::newRow("another key in between") << "+s +d +x -x +f +j +k +l -s -d -f -j -k -l"
@@ -190,7 +190,7 @@ private slots:
         Play(&Dlg, "+s +d +f -s -d -f");
         QCOMPARE(Dlg.ResultText(), QStringLiteral("Gleichzeitig angekommen: S D F (Punkte 1 2 3) "
                                                   "Bester Versuch: S D F J K L (Punkte 1 2 3 4 5 6) "
-                                                  "Ihre Tastatur kann jede Braillekombination schreiben."));
+                                                  "Deine Tastatur kann jede Braillekombination schreiben."));
         // A better attempt replaces the best one.
         TTastaturtestDlg Second;
         ShowActive(Second);
@@ -259,8 +259,8 @@ private slots:
         ShowActive(Dlg);
         QCOMPARE(FSpeech->Engine->Spoken.size(), 1);
         const QString Spoken = FSpeech->Engine->Spoken.first();
-        QVERIFY(Spoken.startsWith(QStringLiteral("Halten Sie die Tasten S, D, F, J, K und L gleichzeitig gedrückt "
-                                                 "und lassen Sie sie dann los.")));
+        QVERIFY(Spoken.startsWith(QStringLiteral("Halte die Tasten S, D, F, J, K und L gleichzeitig gedrückt "
+                                                 "und lass sie dann los.")));
         QVERIFY(Spoken.contains(QStringLiteral("A und Ö")));
         QCOMPARE(Dlg.Re1->toPlainText().section(u'\n', 0, 0), Spoken.section(u'.', 0, 0) + u'.');
     }

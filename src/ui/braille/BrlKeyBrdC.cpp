@@ -3,12 +3,27 @@
 #include "app/SettingsC.h"
 #include "braille/BrlUniCharC.h"
 #include "platform/KeyScanCodeC.h"
+#include "speech/SpeechC.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QThread>
 #include <QWidget>
 #include <stdexcept>
+#include <utility>
+
+namespace
+{
+// A short word on a key: through the program's voice when it is on, else
+// through the screen reader.
+void SpeakShort(const QString &Text)
+{
+    if (IsSapiSpeechEnabled())
+        SpeakText(Text, true);
+    else if (Speech)
+        Speech->Tolk().Speak(Text, true);
+}
+} // namespace
 
 TBrlKeyBrd *BrlKeyBrd = nullptr;
 
@@ -187,6 +202,11 @@ void TBrlKeyBrd::BrlPreExecute(THookMsg &Msg)
         return;
     if (!OwnerIsActive() || !Querztastatur)
         return;
+    if (EineTasteNachDerAnderen) {
+        OneKeyPreExecute(Msg, *S);
+        return;
+    }
+    FOneKeyDots = 0;
     int B = KeyBit(S->ScanCode);
     if (S->Extended || S->Alt || S->Shift || S->Control)
         B = 0;
@@ -203,17 +223,63 @@ void TBrlKeyBrd::BrlPreExecute(THookMsg &Msg)
     } else if (Msg.WParam == WM_KEYUP && !S->AutoRepeat) {
         FTempKeys &= ~B;
         if (FTempKeys == 0) {
-            if (OnBrlKeyBrdNotify) {
-                const QString Dots = DotsOfKeys(FKeys);
-                TBuc Buc;
-                QChar Cell;
-                if (!Dots.isEmpty() && BrlUniChar && BrlUniChar->FindDots(Dots, Buc))
-                    Cell = Buc.UniBrl;
-                FKeys = 0;
-                OnBrlKeyBrdNotify(Cell);
-            }
-            FKeys = 0;
+            const int Keys = std::exchange(FKeys, 0);
+            Notify(Keys);
         }
     }
     Msg.Result = 1;
+}
+
+void TBrlKeyBrd::Notify(int Keys)
+{
+    if (!OnBrlKeyBrdNotify)
+        return;
+    const QString Dots = DotsOfKeys(Keys);
+    TBuc Buc;
+    QChar Cell;
+    if (!Dots.isEmpty() && BrlUniChar && BrlUniChar->FindDots(Dots, Buc))
+        Cell = Buc.UniBrl;
+    OnBrlKeyBrdNotify(Cell);
+}
+
+QString TBrlKeyBrd::DotChangeText(int Bit, bool Added)
+{
+    const QString Dot = QStringLiteral("Punkt ") + DotsOfKeys(Bit);
+    return Added ? Dot : Dot + QStringLiteral(" weg");
+}
+
+void TBrlKeyBrd::OneKeyPreExecute(THookMsg &Msg, const TKeyboardHookStruct &S)
+{
+    constexpr int ScanSpace = 57, ScanBackspace = 14;
+    if (Msg.WParam == WM_KEYUP && S.ScanCode == FSwallowRelease) {
+        if (!S.AutoRepeat)
+            FSwallowRelease = -1;
+        Msg.Result = 1;
+        return;
+    }
+    // Keys with a modifier are the windows' own.
+    if (S.Extended || S.Alt || S.Shift || S.Control)
+        return;
+    const int B = KeyBit(S.ScanCode);
+    if (B != 0) {
+        // A and Ö carry no dot: they only do nothing.
+        if (Msg.WParam == WM_KEYDOWN && !S.AutoRepeat && (B & 63)) {
+            FOneKeyDots ^= B;
+            SpeakShort(DotChangeText(B, FOneKeyDots & B));
+        }
+        Msg.Result = 1;
+        return;
+    }
+    if (Msg.WParam != WM_KEYDOWN || FOneKeyDots == 0)
+        return;
+    if (S.ScanCode == ScanSpace) {
+        FSwallowRelease = ScanSpace;
+        Msg.Result = 1;
+        Notify(std::exchange(FOneKeyDots, 0));
+    } else if (S.ScanCode == ScanBackspace) {
+        FSwallowRelease = ScanBackspace;
+        Msg.Result = 1;
+        FOneKeyDots = 0;
+        SpeakShort(QStringLiteral("Punkte gelöscht"));
+    }
 }

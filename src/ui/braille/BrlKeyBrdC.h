@@ -111,17 +111,30 @@ public:
     static int KeyBit(int ScanCode);
     // "1245" for the bits of a chord.
     static QString DotsOfKeys(int Keys);
+    // The dots gathered so far when braille is typed one key at a time
+    // (setting EineTasteNachDerAnderen), as bits.
+    int PendingDots() const { return FOneKeyDots; }
+    // What a dot key said in that mode: "Punkt 1", "Punkt 1 weg".
+    static QString DotChangeText(int Bit, bool Added);
 
 protected:
     const char *ClassName() const override { return "TBrlKeyBrd"; }
 
 private:
     void BrlPreExecute(THookMsg &HookMsg);
+    // One key at a time: each dot key adds or removes its dot, Space writes
+    // the cell, Backspace clears the dots; with no dots gathered, Space and
+    // Backspace are the windows' own.
+    void OneKeyPreExecute(THookMsg &HookMsg, const TKeyboardHookStruct &S);
+    void Notify(int Keys);
     bool OwnerIsActive() const;
 
     QPointer<QWidget> FOwner;
     int FKeys = 0;
     int FTempKeys = 0;
+    int FOneKeyDots = 0;
+    // Scan code whose release is swallowed with its press.
+    int FSwallowRelease = -1;
 };
 
 // The braille keyboard of the window that is open, or null.

@@ -2,6 +2,7 @@
 
 #include "common/UpDownC.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -242,7 +243,7 @@ void InstallAccessibilityMends()
     }
 }
 
-void MendListFocus(QListWidget *List)
+void MendListFocus(QAbstractItemView *List)
 {
     class TFilter : public QObject
     {
@@ -251,12 +252,21 @@ void MendListFocus(QListWidget *List)
         bool eventFilter(QObject *O, QEvent *E) override
         {
             if (E->type() == QEvent::FocusIn) {
-                auto *L = static_cast<QListWidget *>(O);
+                auto *L = static_cast<QAbstractItemView *>(O);
                 QTimer::singleShot(0, L, [L] {
-                    if (!QAccessible::isActive() || L->currentRow() < 0)
+                    const QModelIndex Current = L->currentIndex();
+                    if (!QAccessible::isActive() || !Current.isValid())
+                        return;
+                    // The item as the accessible view counts its children
+                    // (a table's headers come first).
+                    QAccessibleInterface *View = QAccessible::queryAccessibleInterface(L);
+                    QAccessibleTableInterface *Table = View ? View->tableInterface() : nullptr;
+                    QAccessibleInterface *Cell = Table ? Table->cellAt(Current.row(), Current.column()) : nullptr;
+                    const int Child = Cell ? View->indexOfChild(Cell) : -1;
+                    if (Child < 0)
                         return;
                     QAccessibleEvent Ev(L, QAccessible::Focus);
-                    Ev.setChild(L->currentRow());
+                    Ev.setChild(Child);
                     QAccessible::updateAccessibility(&Ev);
                 });
             }

@@ -17,7 +17,7 @@ void NudgeScreenReader(QPlainTextEdit *Pane, int Pos = 0);
 // Does nothing while no screen reader listens.
 void AnnounceToScreenReader(const QString &Text);
 
-class QListWidget;
+class QAbstractItemView;
 class QWidget;
 
 // Mends for what Qt 6.4 gives a screen reader, for every window:
@@ -28,9 +28,9 @@ class QWidget;
 // Installed once at start (and by widget tests).
 void InstallAccessibilityMends();
 
-// A list reports its current row to the screen reader when it gets the
-// focus (Orca otherwise only says how many items it has).
-void MendListFocus(QListWidget *List);
+// A list or table reports its current item to the screen reader when it
+// gets the focus (Orca otherwise only says how many items it has).
+void MendListFocus(QAbstractItemView *List);
 
 // Sends Text to the screen reader (speech and braille, without interrupting)
 // whenever Control gets the focus: the label the screen reader would not

@@ -9,6 +9,8 @@
 #include "content/LektionenC.h"
 #include "help/HelpSystemC.h"
 #include "log/LogC.h"
+#include "progress/FortschrittC.h"
+#include "progress/FortschrittMelderC.h"
 #include "run/ParagraphKeysC.h"
 #include "run/SpeakTextDlgC.h"
 #include "sound/SoundsHelperC.h"
@@ -44,6 +46,7 @@ QAction *NewAction(QObject *Parent, const QString &Caption, int Tag, const QKeyS
 TAT_Text_Dlg::TAT_Text_Dlg(QWidget *AOwner, TLektionendatei *ALektion)
     : TProgramDialog(AOwner, 4)
     , FLektion(ALektion)
+    , FMelder(std::make_unique<TFortschrittMelder>(::Fortschritt, GetAktLernmaterialName(), ALektion->Typ()))
 {
     FSapiSpeechEnabled = FLektion->SapiSpeechEnabled() && IsSapiSpeechEnabled();
     FSoundsEnabled = FLektion->Sounds() && SoundsEnabled;
@@ -278,9 +281,9 @@ void TAT_Text_Dlg::LayoutControls()
 void TAT_Text_Dlg::NewExercise(bool NewDatensatz, bool RepeatExercise)
 {
     if (FWiederholungen > 1)
-        setWindowTitle(QStringLiteral("%1 - Wiederholung %2/%3")
-                           .arg(FLektion->Titel(), QString::number(FWiederholungenCounter),
-                                QString::number(FWiederholungen)));
+        setWindowTitle(
+            QStringLiteral("%1 - Wiederholung %2/%3")
+                .arg(FLektion->Titel(), QString::number(FWiederholungenCounter), QString::number(FWiederholungen)));
     // The caret moves while the exercise is made: no line is spoken for that.
     const bool LinesEnabled = FSpeakTextLinesEnabled;
     FSpeakTextLinesEnabled = false;
@@ -332,6 +335,7 @@ int TAT_Text_Dlg::CheckTyping()
 {
     QString Text, Spoken;
     const int R = FExercise->TippenPos.CheckPos(Text, Spoken, Typ() == atZeichenTippen);
+    FMelder->RecordTyping(FExercise->TippenPos, R, Typ() == atZeichenTippen, QDate::currentDate());
     if (R == -1)
         FRichtigFalschCounter.IncFalsch(FSoundsEnabled);
     else if (R == 1)
@@ -354,7 +358,7 @@ void TAT_Text_Dlg::CheckClick()
 {
     if (FReadOnly || !Btn2->isEnabled())
         return;
-    const int R = FExercise->ClickPos.CheckClick();
+    const int R = FMelder->CheckClick(FExercise->ClickPos, QDate::currentDate());
     if (R == -1)
         FRichtigFalschCounter.IncFalsch(FSoundsEnabled);
     else if (R == 1)

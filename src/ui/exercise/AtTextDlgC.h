@@ -14,6 +14,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class TBrlKeyBrd;
+class TFortschrittMelder;
 class TLektionendatei;
 class TPlainTextMemo;
 
@@ -100,6 +101,8 @@ private:
     bool IsEditable() const { return !FReadOnly; }
 
     TLektionendatei *FLektion;
+    // Hands the judged answers to the learner's progress record.
+    std::unique_ptr<TFortschrittMelder> FMelder;
     std::unique_ptr<TPlainTextMemo> FMemo;
     std::unique_ptr<TExercise> FExercise;
     std::unique_ptr<TBrlKeyBrd> FBrlKeyBrd;

@@ -55,9 +55,9 @@ QStringList VerdictLines(int Keys)
     const int Dots = Keys & TTastaturtest::ktDots;
     if (Count(Keys) < 2)
         return {QStringLiteral("Es kam nur eine Taste auf einmal an."),
-                QStringLiteral("Halten Sie alle sechs Tasten gleichzeitig gedrückt.")};
+                QStringLiteral("Halte alle sechs Tasten gleichzeitig gedrückt.")};
     if (Dots == TTastaturtest::ktDots) {
-        QStringList L{QStringLiteral("Ihre Tastatur kann jede Braillekombination schreiben.")};
+        QStringList L{QStringLiteral("Deine Tastatur kann jede Braillekombination schreiben.")};
         const bool A = Keys & TTastaturtest::ktA, Oe = Keys & TTastaturtest::ktOe;
         if (A && Oe)
             L << QStringLiteral("Auch A und Ö kamen mit an.");
@@ -71,11 +71,11 @@ QStringList VerdictLines(int Keys)
     for (int Dot = 1; Dot <= 6; ++Dot)
         if (!(Dots & (1 << (Dot - 1))))
             Missing << QStringLiteral("Punkt %1 (%2)").arg(Dot).arg(NameOfDot(Dot));
-    return {QStringLiteral("Ihre Tastatur meldet höchstens %1 Tasten gleichzeitig.").arg(Count(Keys)),
+    return {QStringLiteral("Deine Tastatur meldet höchstens %1 Tasten gleichzeitig.").arg(Count(Keys)),
             QStringLiteral("Nicht angekommen: %1.").arg(Missing.join(QStringLiteral(", "))),
             Missing.size() == 1 ? QStringLiteral("Kombinationen mit diesem Punkt gehen verloren.")
                                 : QStringLiteral("Kombinationen mit diesen Punkten gehen verloren."),
-            QStringLiteral("Versuchen Sie eine andere Tastatur oder schalten Sie in den Einstellungen "
+            QStringLiteral("Versuche eine andere Tastatur oder schalte in den Einstellungen "
                            "„Eine Taste nach der anderen“ ein.")};
 }
 } // namespace
@@ -153,11 +153,10 @@ QString TTastaturtest::ArrivedLine(int Keys)
 
 QString TTastaturtestDlg::Anleitung()
 {
-    return QStringLiteral(
-        "Halten Sie die Tasten S, D, F, J, K und L gleichzeitig gedrückt und lassen Sie sie dann los.\n"
-        "Sie können auch A und Ö dazunehmen, auch diese beiden Tasten werden geprüft.\n"
-        "Danach steht hier, welche Tasten gleichzeitig angekommen sind.\n"
-        "Sie können den Test beliebig oft wiederholen. Esc schließt das Fenster.");
+    return QStringLiteral("Halte die Tasten S, D, F, J, K und L gleichzeitig gedrückt und lass sie dann los.\n"
+                          "Du kannst auch A und Ö dazunehmen, auch diese beiden Tasten werden geprüft.\n"
+                          "Danach steht hier, welche Tasten gleichzeitig angekommen sind.\n"
+                          "Du kannst den Test beliebig oft wiederholen. Esc schließt das Fenster.");
 }
 
 TTastaturtestDlg::TTastaturtestDlg(QWidget *AOwner, int AHelpId)
@@ -257,7 +256,7 @@ void TTastaturtestDlg::ShowResult()
         Lines << QStringLiteral("Bester Versuch: ") + TTastaturtest::KeysAndDots(FTest.Best());
     Lines << VerdictLines(FTest.Best());
     FResultText = Lines.join(u' ');
-    Lines << QString() << QStringLiteral("Zum Wiederholen halten Sie die Tasten noch einmal gedrückt.");
+    Lines << QString() << QStringLiteral("Zum Wiederholen halte die Tasten noch einmal gedrückt.");
     FMemo->SetText(Lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     // The result is read where it is written, also when the learner had
     // gone on to the button.

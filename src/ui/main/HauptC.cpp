@@ -12,6 +12,7 @@
 #include "lists/ListenDlgC.h"
 #include "content/GlobalsC.h"
 #include "content/JobsC.h"
+#include "content/LektionenC.h"
 #include "content/MessagesC.h"
 #include "content/FilesHelperC.h"
 #include "content/PathsC.h"
@@ -25,6 +26,11 @@
 #include "pad/BraillePadDlgC.h"
 #include "run/SpeakTextDlgC.h"
 #include "platform/DesktopLinkC.h"
+#include "progress/FortschrittC.h"
+#include "progress/FortschrittDlgC.h"
+#include "progress/FortschrittMelderC.h"
+#include "progress/WiederholungslektionC.h"
+#include "keytest/TastaturtestDlgC.h"
 #include "settings/BackFontDlgC.h"
 #include "settings/BrailleCharsDlgC.h"
 #include "settings/StimmeDlgC.h"
@@ -224,6 +230,13 @@ void TForm1_TW::CreateMenus()
     MM_AK_BraillePad = NewAction(this, QStringLiteral("Braille&Pad starten..."), 0, QKeySequence(Qt::CTRL | Qt::Key_P));
     Aktionen->addAction(MM_AK_BraillePad);
     connect(MM_AK_BraillePad, &QAction::triggered, this, [] { ShowBraillePadDlg(); });
+    Aktionen->addSeparator();
+    MM_AK_Fortschritt = NewAction(this, QStringLiteral("&Fortschritt..."), 0, QKeySequence(Qt::CTRL | Qt::Key_F));
+    MM_AK_Wiederholen =
+        NewAction(this, QStringLiteral("Schwache Zeichen &wiederholen"), 0, QKeySequence(Qt::CTRL | Qt::Key_W));
+    Aktionen->addActions({MM_AK_Fortschritt, MM_AK_Wiederholen});
+    connect(MM_AK_Fortschritt, &QAction::triggered, this, [this] { MM_AK_FortschrittClick(); });
+    connect(MM_AK_Wiederholen, &QAction::triggered, this, [this] { MM_AK_WiederholenClick(); });
     for (QMenu *M : {MM_AK_Einzellektion, MM_AK_Sammellektion, MM_AK_Lernmaterial})
         M->setDefaultAction(M->actions().first());
 
@@ -241,11 +254,15 @@ void TForm1_TW::CreateMenus()
     MM_E_Stimme = NewAction(this, QStringLiteral("&Stimme, Lautstärke und Geschwindigkeit wählen..."), 7);
     MM_E_SplashScreen = NewAction(this, QStringLiteral("Zeige SplashS&creen beim Start"), 1);
     MM_E_HighScoreClear = NewAction(this, QStringLiteral("&Punktestand zurücksetzen"), 8);
+    MM_E_Tastaturtest = NewAction(this, QStringLiteral("&Tastaturtest..."), 10);
+    MM_E_EineTaste = NewAction(this, QStringLiteral("&Eine Taste nach der anderen für Braille-Eingabe"), 11);
     Einstellungen->addActions({MM_E_BrailleChars, MM_E_Querztastatur, MM_E_BrailleSize, MM_E_CloseCheck, MM_E_Sounds,
                                MM_E_Stimme, MM_E_SplashScreen});
     Einstellungen->addSeparator();
+    Einstellungen->addActions({MM_E_EineTaste, MM_E_Tastaturtest});
+    Einstellungen->addSeparator();
     Einstellungen->addAction(MM_E_HighScoreClear);
-    for (QAction *A : {MM_E_Querztastatur, MM_E_CloseCheck, MM_E_Sounds, MM_E_SplashScreen})
+    for (QAction *A : {MM_E_Querztastatur, MM_E_CloseCheck, MM_E_Sounds, MM_E_SplashScreen, MM_E_EineTaste})
         A->setCheckable(true);
     for (QAction *A : Einstellungen->actions())
         if (!A->isSeparator())
@@ -362,6 +379,8 @@ void TForm1_TW::CreateProcessObjects()
     FUpdater = std::make_unique<TUpdater>(FMainWindowHandle.get());
     ::Updater = FUpdater.get();
     FUpdater->IsLoaderIdle = [this] { return FJobs && FJobs->StatusOK(); };
+    FFortschritt = std::make_unique<TFortschritt>();
+    ::Fortschritt = FFortschritt.get();
     {
         std::lock_guard Lock(VoicesReadyMutex);
         VoicesReadyReceiver = this;
@@ -395,6 +414,8 @@ void TForm1_TW::FreeProcessObjects()
     FSoundcards.reset();
     ::Updater = nullptr;
     FUpdater.reset();
+    ::Fortschritt = nullptr;
+    FFortschritt.reset();
 }
 
 void TForm1_TW::PrepareOutputs()
@@ -437,6 +458,8 @@ bool TForm1_TW::LoadIni()
     };
     const bool Ok = LoadSettingsFile(ProfilePath + SettingsFileName);
     FindRandomVoiceDescription = nullptr;
+    // A damaged record is reported in the log and replaced by its copy.
+    FFortschritt->LoadFile(TFortschritt::DefaultFileName());
     return Ok;
 }
 
@@ -564,6 +587,8 @@ void TForm1_TW::UpdateActions(bool Busy)
     PM_LM_Liste->setEnabled(Free && FJobs->Lernmaterialien().Count() > 0);
     BtnBraillePad->setEnabled(Free);
     MM_AK_BraillePad->setEnabled(Free);
+    MM_AK_Fortschritt->setEnabled(Free);
+    MM_AK_Wiederholen->setEnabled(Free);
     // The main menu's entries follow their twins in the buttons' menus.
     MM_AK_EL_Liste->setEnabled(PM_EL_Liste->isEnabled());
     MM_AK_EL_Starte->setEnabled(PM_EL_Starte->isEnabled());
@@ -936,13 +961,77 @@ void TForm1_TW::PM_StarteClicks(int Tag)
 int TForm1_TW::RunLektion(TLektionendatei *ALektion, int &Points)
 {
     Points = 0;
-    return ShowModal([&] { return new TAT_Text_Dlg(this, ALektion); }, nullptr,
-                     [&](QDialog *D, int Result) {
-                         // Read before the window goes.
-                         if (Result == 5)
-                             Points = static_cast<TAT_Text_Dlg *>(D)->CheckScore();
-                     },
-                     [](const QString &) { return QStringLiteral("Fehler bei AT_Text_Dlg!"); });
+    QElapsedTimer Clock;
+    Clock.start();
+    const int Outcome =
+        ShowModal([&] { return new TAT_Text_Dlg(this, ALektion); }, nullptr,
+                  [&](QDialog *D, int Result) {
+                      // Read before the window goes.
+                      if (Result != 5)
+                          return;
+                      auto *Dlg = static_cast<TAT_Text_Dlg *>(D);
+                      Points = Dlg->CheckScore();
+                      if (FFortschritt && ALektion)
+                          FFortschritt->RecordLesson(
+                              GetAktLernmaterialName(), TFortschrittMelder::BereichVon(*ALektion), ALektion->Titel(),
+                              QDateTime::currentDateTime(), Points, Dlg->RichtigFalschCounter().FRichtig,
+                              Dlg->RichtigFalschCounter().FFalsch, int(Clock.elapsed() / 1000));
+                  },
+                  [](const QString &) { return QStringLiteral("Fehler bei AT_Text_Dlg!"); });
+    // Also the answers of a run that was not completed.
+    if (FFortschritt)
+        FFortschritt->SaveFile();
+    return Outcome;
+}
+
+void TForm1_TW::MM_AK_FortschrittClick()
+{
+    if (!FFortschritt)
+        return;
+    if (ShowFortschritt(this, *FFortschritt, GetAktLernmaterialName(), THelpSystem::IdFortschritt) ==
+        TFortschrittDlg::ResultWiederholen)
+        MM_AK_WiederholenClick();
+    if (Re1->isVisible())
+        Re1->setFocus();
+}
+
+void TForm1_TW::MM_AK_WiederholenClick()
+{
+    if (!FFortschritt || IsBusy())
+        return;
+    const QString Material = GetAktLernmaterialName();
+    const QDate Today = QDate::currentDate();
+    std::vector<std::unique_ptr<TLektionendatei>> Lessons =
+        TWiederholungslektion::Create(*FFortschritt, Material, &FJobs->Daten(), Today);
+    if (Lessons.empty()) {
+        ShowSpeakText(TWiederholungslektion::Titel,
+                      TWiederholungslektion::NothingDueText(*FFortschritt, Material, Today), IsSapiSpeechEnabled(),
+                      true, 3, QString(), stbOK, false);
+        if (Re1->isVisible())
+            Re1->setFocus();
+        return;
+    }
+    int Total = 0;
+    for (const auto &L : Lessons) {
+        int Points = 0;
+        if (RunLektion(L.get(), Points) != 5 || IsProgramClosing) {
+            if (Re1->isVisible())
+                Re1->setFocus();
+            return;
+        }
+        Total += std::max(0, Points);
+    }
+    ReportCompleted(QStringLiteral("Die Wiederholung ist abgeschlossen!"), Total);
+}
+
+void TForm1_TW::ReportCompleted(const QString &Done, int Points)
+{
+    // Points may be negative; only gains count.
+    if (Points > 0)
+        HighScore += Points;
+    SendStatus(WM_USER_REFRESH, Points > 0 ? 1 : 0);
+    ShowSpeakText(QStringLiteral("Lektion abgeschlossen"), Done + QStringLiteral("\r\n") + PointsReport(Points),
+                  IsSapiSpeechEnabled(), Points == 0, 13, QString(), stbOK, false);
 }
 
 void TForm1_TW::TimerStarteLektionTimer()
@@ -959,13 +1048,7 @@ void TForm1_TW::TimerStarteLektionTimer()
             Re1->setFocus();
         return;
     }
-    // Points may be negative; only gains count.
-    if (Points > 0)
-        HighScore += Points;
-    SendStatus(WM_USER_REFRESH, Points > 0 ? 1 : 0);
-    ShowSpeakText(QStringLiteral("Lektion abgeschlossen"),
-                  QStringLiteral("Die Lektion ist abgeschlossen!\r\n") + PointsReport(Points), IsSapiSpeechEnabled(),
-                  Points == 0, 13, QString(), stbOK, false);
+    ReportCompleted(QStringLiteral("Die Lektion ist abgeschlossen!"), Points);
 }
 
 void TForm1_TW::TimerStarteSammellektionTimer()
@@ -1031,6 +1114,7 @@ void TForm1_TW::MM_EinstellungenClick()
     MM_E_Querztastatur->setChecked(Querztastatur);
     MM_E_Sounds->setChecked(SoundsEnabled);
     MM_E_SplashScreen->setChecked(ShowSplashScreen);
+    MM_E_EineTaste->setChecked(EineTasteNachDerAnderen);
     MM_E_HighScoreClear->setEnabled(HighScore > 0);
 }
 
@@ -1066,6 +1150,12 @@ void TForm1_TW::MM_E_Clicks(int Tag)
         break;
     case 7:
         ShowStimmeDlg(this);
+        break;
+    case 10:
+        ShowTastaturtest(this, THelpSystem::IdTastaturtest);
+        break;
+    case 11:
+        EineTasteNachDerAnderen = !EineTasteNachDerAnderen;
         break;
     default:
         break;

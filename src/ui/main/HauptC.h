@@ -22,6 +22,7 @@ class TJobs;
 class TLektionendatei;
 class TLog;
 class TMainWindowHandle;
+class TFortschritt;
 class TPlainTextMemo;
 class TSammeldatei;
 class TSoundcards;
@@ -60,10 +61,10 @@ public:
     QAction *MM_D_DesktopLink, *MM_D_Beenden;
     QMenu *MM_AK_Einzellektion, *MM_AK_Sammellektion, *MM_AK_Lernmaterial;
     QAction *MM_AK_EL_Liste, *MM_AK_EL_Starte, *MM_AK_SL_Liste, *MM_AK_SL_Starte, *MM_AK_SL_Gehe, *MM_AK_LM_Liste,
-        *MM_AK_BraillePad;
+        *MM_AK_BraillePad, *MM_AK_Fortschritt, *MM_AK_Wiederholen;
     QAction *MM_A_BackFont;
     QAction *MM_E_BrailleChars, *MM_E_Querztastatur, *MM_E_BrailleSize, *MM_E_CloseCheck, *MM_E_Sounds, *MM_E_Stimme,
-        *MM_E_SplashScreen, *MM_E_HighScoreClear;
+        *MM_E_SplashScreen, *MM_E_HighScoreClear, *MM_E_Tastaturtest, *MM_E_EineTaste;
     QAction *MM_H_Hilfe, *MM_H_Einleitung, *MM_H_Kurztasten, *MM_H_TechnischesHandbuch, *MM_H_History, *MM_H_Mail,
         *MM_H_Homepage, *MM_H_Update, *MM_H_Info;
     QAction *PM_EL_Liste, *PM_EL_Starte, *PM_SL_Liste, *PM_SL_Starte, *PM_SL_Gehe, *PM_LM_Liste;
@@ -143,8 +144,14 @@ private:
     void TimerStarteLektionTimer();
     void TimerStarteSammellektionTimer();
     // Runs one lesson in the exercise window; its result (5 completed) and
-    // the points of a completed run.
+    // the points of a completed run. The answers go into the progress
+    // record, and a completed run too; the record is saved after each run.
     int RunLektion(TLektionendatei *ALektion, int &Points);
+    void MM_AK_FortschrittClick();
+    void MM_AK_WiederholenClick();
+    // After a completed run: the gain to the score, the status text and the
+    // message "Lektion abgeschlossen" with Done and the points.
+    void ReportCompleted(const QString &Done, int Points);
     void SendStatus(int Code, qintptr LParam);
 
     std::unique_ptr<TMainWindowHandle> FMainWindowHandle;
@@ -171,6 +178,7 @@ private:
     std::unique_ptr<TJobs> FJobs;
     std::unique_ptr<THelpSystem> FHelpSystem;
     std::unique_ptr<TUpdater> FUpdater;
+    std::unique_ptr<TFortschritt> FFortschritt;
 };
 
 // The running program's main window; null before and after.
