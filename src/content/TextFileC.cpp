@@ -330,6 +330,31 @@ QString JoinLines(const QStringList &Lines)
     return Result;
 }
 
+QString EscapeLineBreaks(const QString &S)
+{
+    QString R;
+    R.reserve(S.size());
+    for (const QChar C : S) {
+        switch (C.unicode()) {
+        case u'\\':
+            R += QStringLiteral("\\\\");
+            break;
+        case u'\t':
+            R += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            R += QStringLiteral("\\r");
+            break;
+        case u'\n':
+            R += QStringLiteral("\\n");
+            break;
+        default:
+            R += C;
+        }
+    }
+    return R;
+}
+
 QStringView TrimCtl(QStringView S)
 {
     qsizetype B = 0;

@@ -10,8 +10,8 @@
 
 // How a text file's bytes were (or are to be) encoded.
 enum class TTextEncoding {
-    Ansi,     // no byte-order mark, not valid UTF-8: Windows-1252
-    Utf8,     // no byte-order mark, valid UTF-8
+    Ansi, // no byte-order mark, not valid UTF-8: Windows-1252
+    Utf8, // no byte-order mark, valid UTF-8
     Utf8Bom,
     Utf16LE,
     Utf16BE,
@@ -53,6 +53,9 @@ std::optional<QString> ReadContentFile(const QString &FileName, QStringView Kind
 QStringList SplitLines(const QString &Text);
 // Joins lines, each followed by CR LF.
 QString JoinLines(const QStringList &Lines);
+// A value for one field of a line: backslash, tab, CR and LF written as
+// \\, \t, \r and \n (as desktop entries and the progress file keep them).
+QString EscapeLineBreaks(const QString &S);
 
 // Removes leading and trailing characters with codes up to 32.
 QString TrimCtl(const QString &S);

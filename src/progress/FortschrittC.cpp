@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <algorithm>
 #include <optional>
 
@@ -56,30 +57,14 @@ bool Schwaecher(const TZeichenStand &A, const TZeichenStand &B)
 // characters; the learner knows them by their letters.
 QString BuchstabenVon(QChar C)
 {
-    switch (C.unicode()) {
-    case u'&':
-        return QStringLiteral("au");
-    case u'%':
-        return QStringLiteral("eu");
-    case u'@':
-        return QStringLiteral("ei");
-    case u'*':
-        return QStringLiteral("ch");
-    case u'_':
-        return QStringLiteral("sch");
-    case u'>':
-        return QStringLiteral("st");
     // Cells 34 and 346 come first as substitutes (the backslash's last cell,
     // the paragraph sign); alone the learner knows them as äu and ie.
-    case u'=':
-    case u'|':
-        return QStringLiteral("äu");
-    case u'<':
-    case u'\u00A7':
-        return QStringLiteral("ie");
-    default:
-        return QString(C);
-    }
+    static const QHash<QChar, QString> Gruppen{{u'&', QStringLiteral("au")},  {u'%', QStringLiteral("eu")},
+                                               {u'@', QStringLiteral("ei")},  {u'*', QStringLiteral("ch")},
+                                               {u'_', QStringLiteral("sch")}, {u'>', QStringLiteral("st")},
+                                               {u'=', QStringLiteral("äu")},  {u'|', QStringLiteral("äu")},
+                                               {u'<', QStringLiteral("ie")},  {QChar(0x00A7), QStringLiteral("ie")}};
+    return Gruppen.value(C, QString(C));
 }
 
 // How each asked cell of a typed field was answered.
@@ -122,31 +107,6 @@ QString OhneLeerzeichen(QString S)
 {
     S.remove(u' ');
     return S;
-}
-
-QString Maskiert(const QString &S)
-{
-    QString R;
-    R.reserve(S.size());
-    for (QChar C : S) {
-        switch (C.unicode()) {
-        case u'\\':
-            R += QStringLiteral("\\\\");
-            break;
-        case u'\t':
-            R += QStringLiteral("\\t");
-            break;
-        case u'\r':
-            R += QStringLiteral("\\r");
-            break;
-        case u'\n':
-            R += QStringLiteral("\\n");
-            break;
-        default:
-            R += C;
-        }
-    }
-    return R;
 }
 
 std::optional<QString> Demaskiert(const QString &S)
@@ -568,9 +528,9 @@ QString TFortschritt::ToText() const
                             "\tSekunden");
     for (const TZeichenStand &Z : FZeichen) {
         Lines << QStringList{ArtZeichen,
-                             Maskiert(Z.Material),
+                             EscapeLineBreaks(Z.Material),
                              Z.Zellen,
-                             Maskiert(Z.Name),
+                             EscapeLineBreaks(Z.Name),
                              QString::number(Z.Gefragt),
                              QString::number(Z.Richtig),
                              QString::number(Z.Falsch),
@@ -580,15 +540,15 @@ QString TFortschritt::ToText() const
                              Tag(Z.Karte.Datum)}
                      .join(u'\t');
         for (auto It = Z.Verwechslungen.cbegin(); It != Z.Verwechslungen.cend(); ++It)
-            Lines << QStringList{ArtVerwechslung, Maskiert(Z.Material), Z.Zellen,
-                                 It.key(),        Maskiert(It->Name),   QString::number(It->Anzahl)}
+            Lines << QStringList{ArtVerwechslung, EscapeLineBreaks(Z.Material), Z.Zellen,
+                                 It.key(),        EscapeLineBreaks(It->Name),   QString::number(It->Anzahl)}
                          .join(u'\t');
     }
     for (const TLektionsAbschluss &A : FAbschluesse)
         Lines << QStringList{ArtLektion,
-                             Maskiert(A.Material),
-                             Maskiert(A.Bereich),
-                             Maskiert(A.Lektion),
+                             EscapeLineBreaks(A.Material),
+                             EscapeLineBreaks(A.Bereich),
+                             EscapeLineBreaks(A.Lektion),
                              A.Abgeschlossen.toString(Qt::ISODate),
                              QString::number(A.Punkte),
                              QString::number(A.Richtig),

@@ -1,6 +1,7 @@
 #include "platform/DesktopLinkC.h"
 
 #include "content/FilesHelperC.h"
+#include "content/TextFileC.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,26 +12,7 @@ namespace
 // The escapes every string value of a desktop entry takes.
 QString EscapeValue(const QString &S)
 {
-    QString R;
-    R.reserve(S.size());
-    for (const QChar C : S) {
-        switch (C.unicode()) {
-        case u'\\':
-            R += QStringLiteral("\\\\");
-            break;
-        case u'\n':
-            R += QStringLiteral("\\n");
-            break;
-        case u'\t':
-            R += QStringLiteral("\\t");
-            break;
-        case u'\r':
-            R += QStringLiteral("\\r");
-            break;
-        default:
-            R += C;
-        }
-    }
+    QString R = EscapeLineBreaks(S);
     // A value must not start with a space.
     if (R.startsWith(u' '))
         R.replace(0, 1, QStringLiteral("\\s"));
