@@ -5,20 +5,59 @@
 #include <QList>
 #include <QSet>
 
-namespace {
+namespace
+{
 
 // Groups whose content is not document text.
 const QSet<QByteArray> &SkippedDestinations()
 {
     static const QSet<QByteArray> Names = {
-        "fonttbl", "colortbl", "stylesheet", "info", "pict", "object", "objdata",
-        "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr",
-        "footerf", "footnote", "listtable", "listoverridetable", "rsidtbl",
-        "generator", "xmlnstbl", "themedata", "colorschememapping",
-        "latentstyles", "datastore", "fldinst", "filetbl", "revtbl", "pntxta",
-        "pntxtb", "bkmkstart", "bkmkend", "nonshppict", "shppict", "userprops",
-        "template", "operator", "author", "title", "subject", "keywords",
-        "comment", "doccomm", "company", "mmathPr", "wgrffmtfilter",
+        "fonttbl",
+        "colortbl",
+        "stylesheet",
+        "info",
+        "pict",
+        "object",
+        "objdata",
+        "header",
+        "headerl",
+        "headerr",
+        "headerf",
+        "footer",
+        "footerl",
+        "footerr",
+        "footerf",
+        "footnote",
+        "listtable",
+        "listoverridetable",
+        "rsidtbl",
+        "generator",
+        "xmlnstbl",
+        "themedata",
+        "colorschememapping",
+        "latentstyles",
+        "datastore",
+        "fldinst",
+        "filetbl",
+        "revtbl",
+        "pntxta",
+        "pntxtb",
+        "bkmkstart",
+        "bkmkend",
+        "nonshppict",
+        "shppict",
+        "userprops",
+        "template",
+        "operator",
+        "author",
+        "title",
+        "subject",
+        "keywords",
+        "comment",
+        "doccomm",
+        "company",
+        "mmathPr",
+        "wgrffmtfilter",
     };
     return Names;
 }
@@ -28,8 +67,14 @@ struct TState {
     int UcSkip = 1; // fallback characters that follow a \uN
 };
 
-bool IsLetter(char C) { return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z'); }
-bool IsDigit(char C) { return C >= '0' && C <= '9'; }
+bool IsLetter(char C)
+{
+    return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z');
+}
+bool IsDigit(char C)
+{
+    return C >= '0' && C <= '9';
+}
 
 int HexValue(char C)
 {
@@ -50,12 +95,16 @@ QString RtfToText(const QByteArray &Rtf)
     Out.reserve(Rtf.size() / 2);
     QList<TState> Stack;
     TState State;
-    int PendingSkip = 0; // fallback characters still to drop after a \uN
+    int PendingSkip = 0;     // fallback characters still to drop after a \uN
     bool GroupStart = false; // directly after "{": "\*" and destinations may follow
     const qsizetype N = Rtf.size();
     qsizetype I = 0;
 
     auto Emit = [&](QChar C) {
+        // Lines end at \par and its kin; a carriage return written as an
+        // escape ("\'0d", "\u13") would leave a stray CR in a line.
+        if (C == u'\r')
+            return;
         if (PendingSkip > 0) {
             --PendingSkip;
             return;

@@ -1,4 +1,5 @@
 #include "content/FilesHelperC.h"
+#include "content/RtfTextC.h"
 #include "content/TextFileC.h"
 
 #include <QDir>
@@ -14,6 +15,14 @@ class tst_TextFile : public QObject
     static QString Data(const QString &Name) { return QStringLiteral(TASTWERK_TEST_DATA "/text/") + Name; }
 
 private slots:
+    // An escaped carriage return in rich text leaves no stray CR in a line
+    // (found by fuzzing); lines end at \par.
+    void rtfEscapedCarriageReturn()
+    {
+        const QString Text = RtfToText(QByteArrayLiteral("{\\rtf1 a\\'0d\\'0ab\\u13 c\\par d}"));
+        QVERIFY(!Text.contains(u'\r'));
+        QVERIFY2(Text.startsWith(QStringLiteral("a\nb")) && Text.contains(u'd'), qPrintable(Text));
+    }
     void detectType_data()
     {
         QTest::addColumn<QString>("File");
