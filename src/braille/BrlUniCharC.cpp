@@ -1,5 +1,6 @@
 #include "braille/BrlUniCharC.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 #include "content/PathsC.h"
@@ -131,6 +132,7 @@ void TBrlUniChar::Clear()
 {
     LastErrorString.clear();
     FFilename.clear();
+    FSprechnamen.Clear();
     for (int I = 0; I < 2; ++I) {
         FDots[I].clear();
         FUniBrl[I].clear();
@@ -199,6 +201,7 @@ bool TBrlUniChar::LoadFile(const QString &AFilename)
     }
     Clear();
     FFilename = Path;
+    FSprechnamen.LoadFile(QFileInfo(Path).absolutePath() + QStringLiteral("/Sprechnamen.txt"));
     const QStringList Lines = SplitLines(*Text);
     for (qsizetype I = 0; I < Lines.size(); ++I) {
         const QString Line = TrimCtl(Lines[I]);

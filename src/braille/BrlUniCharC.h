@@ -1,5 +1,7 @@
 #pragma once
 
+#include "braille/SprechnamenC.h"
+
 #include <QChar>
 #include <QList>
 #include <QObject>
@@ -31,8 +33,10 @@ public:
     explicit TBrlUniChar(QObject *AHnd = nullptr);
 
     void Clear();
-    // An empty AFilename means the data folder plus "BrlUniChar.txt".
+    // An empty AFilename means the data folder plus "BrlUniChar.txt". The
+    // spoken names come from "Sprechnamen.txt" in the table's folder.
     bool LoadFile(const QString &AFilename = QString());
+    const TSprechnamen &Sprechnamen() const { return FSprechnamen; }
 
     bool FindDots(const QString &Dots, TBuc &Buc) const;
     bool FindUniBrl(QChar UniBrl, TBuc &Buc) const;
@@ -69,6 +73,7 @@ private:
 
     [[maybe_unused]] QObject *FMainWindowHandle;
     QString FFilename;
+    TSprechnamen FSprechnamen;
     TBucDynArray FDots[2];
     int FMinUniBrl = -1;
     int FMaxUniBrl = -1;

@@ -55,18 +55,6 @@ bool Schwaecher(const TZeichenStand &A, const TZeichenStand &B)
 
 // The braille table lists the letter groups of Vollschrift under stand-in
 // characters; the learner knows them by their letters.
-QString BuchstabenVon(QChar C)
-{
-    // Cells 34 and 346 come first as substitutes (the backslash's last cell,
-    // the paragraph sign); alone the learner knows them as äu and ie.
-    static const QHash<QChar, QString> Gruppen{{u'&', QStringLiteral("au")},  {u'%', QStringLiteral("eu")},
-                                               {u'@', QStringLiteral("ei")},  {u'*', QStringLiteral("ch")},
-                                               {u'_', QStringLiteral("sch")}, {u'>', QStringLiteral("st")},
-                                               {u'=', QStringLiteral("äu")},  {u'|', QStringLiteral("äu")},
-                                               {u'<', QStringLiteral("ie")},  {QChar(0x00A7), QStringLiteral("ie")}};
-    return Gruppen.value(C, QString(C));
-}
-
 // How each asked cell of a typed field was answered.
 struct TZellenUrteil {
     qsizetype Index = 0; // position in the asked cells
@@ -351,14 +339,17 @@ QString TFortschritt::NameOf(const QString &Zellen) const
         return FNamensSuche(Zellen);
     if (!BrlUniChar || !SindZellen(Zellen))
         return QString();
-    QString Name;
+    // By the names the voice uses: "au", "Großbuchstabe b".
+    QStringList Parts;
+    bool Letters = true;
     for (QChar C : Zellen) {
         TBuc Buc;
         if (!BrlUniChar->FindUniBrl(C, Buc) || Buc.AscChar.unicode() <= 32)
             return QString();
-        Name += BuchstabenVon(Buc.AscChar);
+        Parts << BrlUniChar->Sprechnamen().Name(Buc.AscChar);
+        Letters = Letters && (Parts.last().isLower() || Parts.last().size() == 1);
     }
-    return Name;
+    return Parts.join(Letters ? QString() : QStringLiteral(" "));
 }
 
 TZeichenStand *TFortschritt::Stand(const QString &Material, const QString &Cells, const QString &Name, QDate Day)

@@ -1,6 +1,7 @@
 #include "speech/SpeechC.h"
 
 #include "app/SettingsC.h"
+#include "braille/SprechnamenC.h"
 #include "speech/EspeakC.h"
 #include "speech/SpeechDispatcherC.h"
 
@@ -155,7 +156,7 @@ void TSpeech::Speak(const QString &Text, bool StopS)
         return;
     if (StopS)
         E->Stop();
-    E->Speak(Text);
+    E->Speak(SpeakableText(Text));
 }
 
 void TSpeech::Stop()

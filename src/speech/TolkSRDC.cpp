@@ -1,5 +1,7 @@
 #include "speech/TolkSRDC.h"
 
+#include "braille/SprechnamenC.h"
+
 #include "speech/ScreenReaderDriverBrlttyC.h"
 #include "speech/ScreenReaderDriverOrcaC.h"
 
@@ -71,7 +73,8 @@ bool TTolkSRD::Speak(const QString &S, bool Interrupt)
     if (S.isEmpty())
         return false;
     TScreenReaderDriver *D = Detect();
-    return D && D->Speak(S, Interrupt);
+    // Braille is said by its names, as the program's own voice says it.
+    return D && D->Speak(SpeakableText(S), Interrupt);
 }
 
 bool TTolkSRD::Braille(const QString &S)
