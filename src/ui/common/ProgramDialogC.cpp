@@ -1,10 +1,13 @@
 #include "common/ProgramDialogC.h"
 
+#include "common/WindowKeysC.h"
 #include "help/HelpSystemC.h"
 
 TProgramDialog::TProgramDialog(QWidget *AOwner, int AHelpId)
     : QDialog(AOwner)
 {
+    EnsureButtonEnterKey();
+    EnsureSpeechStopOnDeactivation();
     if (!HelpSystem)
         return;
     FHelpId = HelpSystem->HelpId();

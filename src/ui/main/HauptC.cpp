@@ -2,6 +2,7 @@
 
 #include "app/SettingsC.h"
 #include "braille/BrlUniCharC.h"
+#include "common/WindowKeysC.h"
 #include "common/AccessibilityC.h"
 #include "common/DisplayHelperC.h"
 #include "common/ModalC.h"
@@ -98,6 +99,8 @@ const QString StandardSammellektion = QStringLiteral("Tastwerk_erlernen.sam");
 TForm1_TW::TForm1_TW()
 {
     Form1_TW = this;
+    EnsureButtonEnterKey();
+    EnsureSpeechStopOnDeactivation();
     // The hidden window first: loaders and helpers get it when they are made.
     FMainWindowHandle = std::make_unique<TMainWindowHandle>(this);
     ::MainWindowHandle = FMainWindowHandle.get();

@@ -1,0 +1,13 @@
+#pragma once
+
+// Keys every window of the program handles alike, installed once for the
+// whole program by the first window that is made.
+//
+// Enter on a focused push button presses that button, as on the desktop the
+// learner knows, whatever the window's default button is; the keys a window
+// gives itself (J/N, Esc, Space) are untouched.
+void EnsureButtonEnterKey();
+
+// Speech stops when the program loses the focus to another program: what it
+// was saying is no longer about what the learner is doing.
+void EnsureSpeechStopOnDeactivation();
