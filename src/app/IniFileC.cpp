@@ -51,6 +51,16 @@ const TIniFile::TEntry *TIniFile::Find(const QString &Section, const QString &Ke
     return nullptr;
 }
 
+QStringList TIniFile::Keys(const QString &Section) const
+{
+    QStringList Result;
+    if (const TSection *S = Find(Section))
+        for (const TEntry &E : S->Entries)
+            if (!E.Key.isEmpty())
+                Result.append(E.Key);
+    return Result;
+}
+
 bool TIniFile::SectionExists(const QString &Section) const
 {
     return Find(Section) != nullptr;

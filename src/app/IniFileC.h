@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // An INI file held whole in memory: parsed completely when opened, written
 // completely when saved, so that sections and keys the program does not
@@ -19,6 +20,8 @@ public:
 
     bool SectionExists(const QString &Section) const;
     bool ValueExists(const QString &Section, const QString &Key) const;
+    // The keys of a section in file order.
+    QStringList Keys(const QString &Section) const;
     QString ReadString(const QString &Section, const QString &Key, const QString &Default) const;
     // A value that is no integer reads as Default.
     int ReadInteger(const QString &Section, const QString &Key, int Default) const;

@@ -6,6 +6,7 @@
 #include "content/TextFileC.h"
 #include "sound/SoundsHelperC.h"
 
+#include <QMap>
 #include <climits>
 #include <cstdlib>
 #include <variant>
@@ -33,6 +34,53 @@ namespace
 {
 
 const QString SettingsSection = QStringLiteral("Settings");
+const QString SammelSection = QStringLiteral("Sammellektionen");
+
+// The place in the collective lessons of a material that is not current.
+struct TSammelPlatz {
+    QString Material; // as it was written
+    QString Name;
+    int Index = -1;
+};
+// By the material's name in lower case: names compare without case.
+QMap<QString, TSammelPlatz> SammelPlaetze;
+
+// A material name that can stand as a key: nothing the file's syntax uses.
+bool IsKeyName(const QString &Name)
+{
+    return !Name.isEmpty() && !Name.contains(u'=') && !Name.startsWith(u';') && !Name.startsWith(u'[') &&
+           !Name.contains(u'\n') && !Name.contains(u'\r') && Name == Name.trimmed();
+}
+
+void LoadSammelPlaetze(const TIniFile &Ini)
+{
+    SammelPlaetze.clear();
+    for (const QString &Key : Ini.Keys(SammelSection)) {
+        if (Key.endsWith(QStringLiteral(".Index"), Qt::CaseInsensitive))
+            continue;
+        const QString Name = TrimCtl(Ini.ReadString(SammelSection, Key, QString()));
+        if (Name.isEmpty())
+            continue;
+        const int Index = Ini.ReadInteger(SammelSection, Key + QStringLiteral(".Index"), -1);
+        SammelPlaetze.insert(Key.toLower(), {Key, Name, qMax(-1, Index)});
+    }
+}
+
+void SaveSammelPlaetze(TIniFile &Ini)
+{
+    // The current material's place stands in [Settings]; kept here too, so
+    // that the section always lists every material's place.
+    QMap<QString, TSammelPlatz> All = SammelPlaetze;
+    const QString Akt = GetAktLernmaterialName();
+    if (!Akt.isEmpty())
+        All.insert(Akt.toLower(), {Akt, SammelName, SammelNameIndex});
+    for (const TSammelPlatz &P : All) {
+        if (!IsKeyName(P.Material))
+            continue;
+        Ini.WriteString(SammelSection, P.Material, P.Name);
+        Ini.WriteInteger(SammelSection, P.Material + QStringLiteral(".Index"), P.Name.isEmpty() ? -1 : P.Index);
+    }
+}
 const QString MainFormSection = QStringLiteral("MainForm");
 
 // One key of [Settings]: where its value lives, its default and how a
@@ -122,6 +170,7 @@ void SetDefaultSettings()
             },
             K.Var);
     }
+    SammelPlaetze.clear();
     SetAktLernmaterialName(DefaultLernmaterial);
 }
 
@@ -143,6 +192,7 @@ void LoadSettings(const TIniFile &Ini)
         if (K.Rule)
             K.Rule(Ini);
     }
+    LoadSammelPlaetze(Ini);
 }
 
 void SaveSettings(TIniFile &Ini)
@@ -167,6 +217,18 @@ void SaveSettings(TIniFile &Ini)
             },
             K.Var);
     }
+    SaveSammelPlaetze(Ini);
+}
+
+void WechsleLernmaterial(const QString &Name)
+{
+    const QString Old = GetAktLernmaterialName();
+    if (!Old.isEmpty())
+        SammelPlaetze.insert(Old.toLower(), {Old, SammelName, SammelNameIndex});
+    SetAktLernmaterialName(Name);
+    const TSammelPlatz P = SammelPlaetze.value(GetAktLernmaterialName().toLower());
+    SammelName = P.Name;
+    SammelNameIndex = P.Name.isEmpty() ? -1 : P.Index;
 }
 
 void LoadMainForm(const TIniFile &Ini)

@@ -59,6 +59,11 @@ void SaveMainForm(TIniFile &Ini);
 
 QString GetAktLernmaterialName();
 void SetAktLernmaterialName(const QString &Name);
+// Makes Name the current learning material and keeps the place in the
+// collective lessons per material: the old material's SammelName and
+// SammelNameIndex are kept (in [Sammellektionen] of the settings file, as
+// "<material>=<file>" and "<material>.Index=<n>"), the new one's come back.
+void WechsleLernmaterial(const QString &Name);
 QString GetAktBereichName();
 void SetAktBereichName(const QString &Name);
 bool IsSapiSpeechEnabled();

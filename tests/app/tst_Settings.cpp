@@ -121,6 +121,38 @@ private slots:
         QCOMPARE(SammelNameIndex, Index);
     }
 
+    // The place in the collective lessons is kept per learning material,
+    // across a switch of material and a restart.
+    void collectivePlacePerMaterial()
+    {
+        const QString Name = FDir.path() + "/Tastwerk.ini";
+        QFile::remove(Name);
+        SammelName = QStringLiteral("Tastwerk_erlernen.sam");
+        SammelNameIndex = 2; // lessons 1 to 3 done
+        WechsleLernmaterial(QStringLiteral("Lernmaterial-2"));
+        QCOMPARE(GetAktLernmaterialName(), QStringLiteral("Lernmaterial-2"));
+        QCOMPARE(SammelName, QString());
+        QCOMPARE(SammelNameIndex, -1);
+        SammelName = QStringLiteral("Vollschrift.sam");
+        SammelNameIndex = 0;
+        WechsleLernmaterial(QStringLiteral("lernmaterial-1")); // any letter case
+        QCOMPARE(SammelName, QStringLiteral("Tastwerk_erlernen.sam"));
+        QCOMPARE(SammelNameIndex, 2);
+
+        QVERIFY(SaveSettingsFile(Name));
+        SetDefaultSettings();
+        QVERIFY(LoadSettingsFile(Name));
+        QCOMPARE(SammelName, QStringLiteral("Tastwerk_erlernen.sam"));
+        QCOMPARE(SammelNameIndex, 2);
+        WechsleLernmaterial(QStringLiteral("Lernmaterial-2"));
+        QCOMPARE(SammelName, QStringLiteral("Vollschrift.sam"));
+        QCOMPARE(SammelNameIndex, 0);
+        // A material never opened starts with no collective lesson.
+        WechsleLernmaterial(QStringLiteral("Lernmaterial-3"));
+        QCOMPARE(SammelName, QString());
+        QCOMPARE(SammelNameIndex, -1);
+    }
+
     void voiceKeyPresentButEmptyMeansSpeechOff()
     {
         FindRandomVoiceDescription = [](const QString &) { return QStringLiteral("irgendeine"); };
@@ -166,8 +198,8 @@ private slots:
         QStringList Keys;
         bool InSettings = false;
         for (const QString &L : Lines) {
-            if (L == u"[Settings]")
-                InSettings = true;
+            if (L.startsWith(u'['))
+                InSettings = L == u"[Settings]";
             else if (InSettings)
                 Keys << L.left(L.indexOf(u'='));
         }

@@ -926,12 +926,11 @@ void TForm1_TW::PM_ListeClicks(int Tag)
         // The material that is open already is not loaded again.
         if (Chosen.isEmpty())
             break;
-        SetAktLernmaterialName(Chosen);
+        // The place in the new material's collective lessons comes back.
+        WechsleLernmaterial(Chosen);
         SetAktBereichName(QString());
         LektionName.clear();
         Lektion = nullptr;
-        SammelName.clear();
-        SammelNameIndex = -1;
         Sammellektion = nullptr;
         Re1->setFocus();
         CreateFolders();
