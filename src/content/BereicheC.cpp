@@ -89,6 +89,7 @@ bool TBereiche::LoadFile(const QString &AFilename, bool OnlyReadHeader)
     FFileInfo = TFileInfo::Create(FileName);
     FTitel.clear();
     FBeschreibung.clear();
+    FReihenfolge = 0;
 
     // The lessons by folder, in collection order: one pass for all areas.
     QHash<QString, TLektionendateiDynArray> ByFolder;
@@ -114,6 +115,15 @@ bool TBereiche::LoadFile(const QString &AFilename, bool OnlyReadHeader)
                 FTitel = TrimCtl(Line.mid(6));
             } else if (Line.startsWith(u"Beschreibung=")) {
                 FBeschreibung = ConvertLineBreaks(TrimCtl(Line.mid(13)));
+            } else if (Line.startsWith(QStringLiteral("Reihenfolge="), Qt::CaseInsensitive)) {
+                bool Ok = false;
+                const int N = TrimCtl(Line.mid(12)).toInt(&Ok);
+                if (Ok && N > 0)
+                    FReihenfolge = N;
+                else
+                    Report(QStringLiteral("Die Bereichedatei \"%1\" ist fehlerhaft in Zeile %2 (\"%3\"): "
+                                          "Reihenfolge braucht eine Zahl ab 1.")
+                               .arg(FileName, QString::number(I + 1), Lines[I]));
             }
             continue;
         }

@@ -46,6 +46,9 @@ public:
 
     QString Titel() const { return FTitel; }
     QString Beschreibung() const { return FBeschreibung; }
+    // A learning material's place in the learning order ("Reihenfolge=" in
+    // the header, from 1); 0 when none is given.
+    int Reihenfolge() const { return FReihenfolge; }
     const TFileInfo &FileInfo() const { return FFileInfo; }
     bool Changed() const { return FChanged; }
 
@@ -60,6 +63,7 @@ private:
     TFileInfo FFileInfo;
     QString FTitel;
     QString FBeschreibung;
+    int FReihenfolge = 0;
     TBereichDynArray FList;
 };
 

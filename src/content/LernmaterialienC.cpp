@@ -62,6 +62,7 @@ bool TLernmaterialien::LoadOrdner(const QString &APath)
             continue;
         TLernmaterial L;
         L.SetData(Folder, Header.Titel(), Header.Beschreibung());
+        L.Reihenfolge = Header.Reihenfolge();
         FList.append(L);
     }
     Sort();
@@ -70,7 +71,12 @@ bool TLernmaterialien::LoadOrdner(const QString &APath)
 
 void TLernmaterialien::Sort()
 {
+    // In the learning order the materials give, those without one after
+    // them; by title within the same place.
     std::stable_sort(FList.begin(), FList.end(), [](const TLernmaterial &A, const TLernmaterial &B) {
+        const unsigned PA = unsigned(A.Reihenfolge - 1), PB = unsigned(B.Reihenfolge - 1);
+        if (PA != PB)
+            return PA < PB;
         return CompareText(A.Titel, B.Titel) < 0;
     });
 }

@@ -9,6 +9,7 @@ struct TLernmaterial {
     QString Lernmaterial; // folder name
     QString Titel;        // "-" when none
     QString Beschreibung;
+    int Reihenfolge = 0; // the place in the learning order, 0 for none
 
     static TLernmaterial Create(const QString &ALernmaterial, const QString &ATitel, const QString &ABeschreibung);
     void Clear() { *this = TLernmaterial(); }

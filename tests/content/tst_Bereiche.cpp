@@ -505,6 +505,33 @@ private slots:
         QCOMPARE(M.Get(2).Titel, QStringLiteral("Zweitkurs"));
     }
 
+    // The learning order a material gives in its header comes first (the
+    // shipped three: Basisschrift, Vollschrift, Kurzschrift, though the
+    // titles sort otherwise); materials without one follow by title; a
+    // value that is no number from 1 is reported and counts as none.
+    void learningOrder()
+    {
+        Write("reihe/Kurz/Lernmaterial.ini", {"[HEADER]", "Titel=Kurzschrift", "Reihenfolge=3", "[DIRECTORIES]"});
+        Write("reihe/Voll/Lernmaterial.ini", {"[HEADER]", "Titel=Vollschrift", "reihenfolge=2", "[DIRECTORIES]"});
+        Write("reihe/Basis/Lernmaterial.ini", {"[HEADER]", "Titel=Basisschrift", "Reihenfolge=1", "[DIRECTORIES]"});
+        Write("reihe/Eigen/Lernmaterial.ini", {"[HEADER]", "Titel=Anhang", "", "[DIRECTORIES]"});
+        Write("reihe/Falsch/Lernmaterial.ini", {"[HEADER]", "Titel=Zahlen", "Reihenfolge=zwei", "[DIRECTORIES]"});
+        TLernmaterialien M;
+        QVERIFY(M.LoadOrdner(FTemp.filePath("reihe")));
+        QStringList Titles;
+        for (int I = 0; I < M.Count(); ++I)
+            Titles << M.Get(I).Titel;
+        QCOMPARE(Titles, (QStringList{"Basisschrift", "Vollschrift", "Kurzschrift", "Anhang", "Zahlen"}));
+        QVERIFY2(LogLines().join(u'\n').contains(QStringLiteral("Reihenfolge braucht eine Zahl ab 1.")),
+                 qPrintable(LogLines().join(u'\n')));
+
+        TLernmaterialien Shipped;
+        QVERIFY(Shipped.LoadOrdner(QStringLiteral(TASTWERK_SHARE "/Lernmaterialien")));
+        QCOMPARE(Shipped.Get(0).Lernmaterial, QStringLiteral("Lernmaterial-1"));
+        QCOMPARE(Shipped.Get(1).Lernmaterial, QStringLiteral("Lernmaterial-2"));
+        QCOMPARE(Shipped.Get(2).Lernmaterial, QStringLiteral("Lernmaterial-3"));
+    }
+
     // A folder whose name the settings file cannot hold as it is would, once
     // chosen, lead to another folder after a restart: it is not offered.
     void learningMaterialNameThatCannotBeStored_data()

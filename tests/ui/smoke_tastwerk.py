@@ -323,7 +323,7 @@ key("Return")
 wait_gone("the introduction", lambda: window_named(lambda n: n == "Einleitung zu Tastwerk"))
 
 # 2. The offer of the standard collective lesson.
-OFFER = "Soll jetzt die Standard-Sammellektion gestartet werden?"
+OFFER = "Soll jetzt die Sammellektion „Tastwerk erlernen“ gestartet werden?"
 offer = wait_for("the question \"%s\"" % OFFER, lambda: question_window(OFFER))
 log("2. question %r (%s), buttons %s" % (offer.name, offer.getRoleName(), button_names(offer)))
 check({"Ja", "Nein"} <= set(b.name for b in buttons(offer)), "the question lacks the buttons Ja and Nein")

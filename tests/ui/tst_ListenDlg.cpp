@@ -259,6 +259,18 @@ private slots:
         QVERIFY(D.Btn1Ok->isEnabled());
     }
 
+    // With no current area ("Kein Bereich ausgewählt!") no area is marked,
+    // though the first one is shown.
+    void noCurrentAreaNoMark()
+    {
+        TListenDlg D(W.get(), lmBereichAndLektion, -1, -1, nullptr);
+        Show(D);
+        QCOMPARE(D.CbBereiche->currentIndex(), 0);
+        for (int I = 0; I < D.CbBereiche->count(); ++I)
+            QVERIFY2(!D.CbBereiche->itemText(I).startsWith(u'*'), qPrintable(D.CbBereiche->itemText(I)));
+        QVERIFY(!Rows(D).join(QString()).contains(u'*'));
+    }
+
     void comboBoxFocus()
     {
         TListenDlg D(W.get(), lmBereichAndLektion, -1, 0, nullptr);
@@ -318,7 +330,9 @@ private slots:
         QCOMPARE(HelpSystem->HelpId(), 6);
         QCOMPARE(D.GetBereichName(), Shown);
         QCOMPARE(D.StartBereichIndex(), Refilled ? BereichIndex(Choice) : Start);
-        QCOMPARE(D.CbBereiche->itemText(BereichIndex(Choice.isEmpty() ? "Bereich 1" : Choice)).startsWith(u'*'), true);
+        // The mark stays on the current area: an area looked at is not chosen yet.
+        for (int I = 0; I < D.CbBereiche->count(); ++I)
+            QCOMPARE(D.CbBereiche->itemText(I).startsWith(u'*'), I == Start);
         QCOMPARE(D.LvListe->count(), Jobs().Bereiche().Get(D.CbBereiche->currentIndex()).Lektionen.size());
         QTRY_COMPARE(QApplication::focusWidget(), D.CbBereiche);
     }

@@ -172,6 +172,7 @@ TListenDlg::TListenDlg(QWidget *AOwner, TListenModus AListenModus, int AStartInd
     , FSammeldatei(ASammeldatei)
     , FStartIndex(AStartIndex)
     , FStartBereichIndex(AStartBereichIndex)
+    , FAktBereichIndex(AStartBereichIndex)
     , FJobs(AJobs)
 {
     const TModusInfo &Info = ModusInfo(FListenModus);
@@ -253,7 +254,9 @@ void TListenDlg::FillBereiche()
     for (int I = 0; I < Bereiche.Count(); ++I) {
         const TBereich B = Bereiche.Get(I);
         QString S = QStringLiteral("%1 (Lektionen: %2)").arg(B.Titel, QString::number(B.Lektionen.size()));
-        if (I == FStartBereichIndex)
+        // Only the current area is marked, not the one shown first when
+        // there is none.
+        if (I == FAktBereichIndex)
             S.prepend(u'*');
         CbBereiche->addItem(S);
     }
@@ -317,7 +320,7 @@ void TListenDlg::FillListe()
             for (int I = 0; I < FLektionen.size(); ++I) {
                 QString Titel = FLektionen.at(I)->Titel();
                 // The current lesson counts only in its own area.
-                if (FStartIndex < 0 && Bereich == FStartBereichIndex &&
+                if (FStartIndex < 0 && Bereich == FAktBereichIndex &&
                     FLektionen.at(I)->FileInfo().Name.compare(LektionName, Qt::CaseInsensitive) == 0) {
                     Titel.prepend(u'*');
                     FStartIndex = I;

@@ -87,6 +87,7 @@ private:
     TSammeldatei *FSammeldatei;
     int FStartIndex;
     int FStartBereichIndex;
+    int FAktBereichIndex; // the current area, -1 for none
     TJobs &FJobs;
     QString FColumn2Caption;
     std::unique_ptr<TPlainTextMemo> FMemo;

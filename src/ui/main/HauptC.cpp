@@ -1308,19 +1308,20 @@ void TForm1_TW::TimerShowHelpTimer()
     const bool FirstStartOfUser = !QFileInfo::exists(ProfilePath + SettingsFileName);
     ShowEinleitungDlg();
     activateWindow();
-    if (FHelpSystem->FIsEinleitungFirstStart && FirstStartOfUser && !IsProgramClosing &&
-        QFileInfo::exists(SammellektionenPath + StandardSammellektion) &&
-        QMessageBox::question(this, ProgramTitle,
-                              QStringLiteral("Soll jetzt die Standard-Sammellektion gestartet werden?")) ==
-            QMessageBox::Yes) {
-        if (TSammeldatei *Standard = FJobs->Sammellektionen().FindSammeldatei(StandardSammellektion)) {
-            Sammellektion = Standard;
-            SammelName = Standard->FileInfo().Name;
-            SammelNameIndex = -1;
-            SendStatus(WM_USER_REFRESH, 0);
-            TimerStarteSammellektion.setProperty("Tag", 0);
-            TimerStarteSammellektion.start(5);
-        }
+    TSammeldatei *Standard = FHelpSystem->FIsEinleitungFirstStart && FirstStartOfUser && !IsProgramClosing &&
+                                     QFileInfo::exists(SammellektionenPath + StandardSammellektion)
+                                 ? FJobs->Sammellektionen().FindSammeldatei(StandardSammellektion)
+                                 : nullptr;
+    // Offered by its title, the name the learner knows from the introduction.
+    if (Standard && QMessageBox::question(this, ProgramTitle,
+                                          QStringLiteral("Soll jetzt die Sammellektion „%1“ gestartet werden?")
+                                              .arg(Standard->Titel())) == QMessageBox::Yes) {
+        Sammellektion = Standard;
+        SammelName = Standard->FileInfo().Name;
+        SammelNameIndex = -1;
+        SendStatus(WM_USER_REFRESH, 0);
+        TimerStarteSammellektion.setProperty("Tag", 0);
+        TimerStarteSammellektion.start(5);
     }
     FHelpSystem->FIsEinleitungFirstStart = false;
 }
