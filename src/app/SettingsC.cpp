@@ -20,6 +20,7 @@ bool CloseCheck = true;
 int HighScore = 0;
 bool Querztastatur = true;
 bool EineTasteNachDerAnderen = false;
+bool ZeichenAnsagen = true;
 QString SammelName;
 int SammelNameIndex = -1;
 QString SapiSpeechStimme;
@@ -149,6 +150,7 @@ const QList<TSettingKey> &SettingsTable()
         {u"SapiSpeech.Volume", &SapiSpeechVolume, 80, {}},
         {u"SoundsEnabled", &SoundsEnabled, true, {}},
         {u"EineTasteNachDerAnderen", &EineTasteNachDerAnderen, false, {}},
+        {u"ZeichenAnsagen", &ZeichenAnsagen, true, {}},
     };
     return Table;
 }

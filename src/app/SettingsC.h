@@ -21,6 +21,8 @@ extern bool Querztastatur; // the braille keyboard on s d f j k l
 // Braille typed one key at a time: each dot key adds or removes its dot,
 // Space writes the cell, Backspace clears the dots.
 extern bool EineTasteNachDerAnderen;
+// What a chord wrote is said by its name (key "ZeichenAnsagen", on by default).
+extern bool ZeichenAnsagen;
 extern QString SammelName;
 extern int SammelNameIndex;
 extern QString SapiSpeechStimme; // key "SapiSpeech.Stimme"; empty: speech off

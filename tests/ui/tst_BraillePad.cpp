@@ -304,6 +304,7 @@ private slots:
         QCOMPARE(Speech.Engine->Spoken, (QStringList{"Punkt 1", "Punkt 2", "Punkt 4", "Punkt 2 weg"}));
         Press(SpaceKey, QStringLiteral(" "));
         QCOMPARE(PadText(), Cells({0x2809})); // c
+        QCOMPARE(Speech.Engine->Spoken.last(), QStringLiteral("c")); // the finished cell is said
         QCOMPARE(FPad->BrlKeyBrd()->PendingDots(), 0);
         Press(SpaceKey, QStringLiteral(" "));
         QCOMPARE(PadText(), Cells({0x2809, ' '}));
@@ -317,6 +318,36 @@ private slots:
         EineTasteNachDerAnderen = false;
         Chords(QStringLiteral("12"));
         QCOMPARE(PadText(), Cells({0x2809, 0x2803}));
+    }
+
+    // What a chord writes is said by its name, unless that is switched off.
+    void chordSaysTheCharacter_data()
+    {
+        QTest::addColumn<QString>("Dots");
+        QTest::addColumn<QString>("Said");
+        QTest::newRow("letter") << "12"
+                                << "b";
+        QTest::newRow("letter group") << "16"
+                                      << "au";
+        QTest::newRow("capital sign") << "46"
+                                      << "Großbuchstabe";
+        QTest::newRow("number sign") << "3456"
+                                     << "Zahlzeichen";
+        QTest::newRow("punctuation") << "3"
+                                     << "Punkt";
+    }
+    void chordSaysTheCharacter()
+    {
+        QFETCH(QString, Dots);
+        QFETCH(QString, Said);
+        TRecordingSpeech Speech;
+        Chords(Dots);
+        QCOMPARE(Speech.Engine->Spoken.value(Speech.Engine->Spoken.size() - 1), Said);
+        ZeichenAnsagen = false;
+        Speech.Engine->Spoken.clear();
+        Chords(Dots);
+        ZeichenAnsagen = true;
+        QCOMPARE(Speech.Engine->Spoken, QStringList());
     }
 
     void letters_data()

@@ -259,13 +259,15 @@ void TForm1_TW::CreateMenus()
     MM_E_HighScoreClear = NewAction(this, QStringLiteral("&Punktestand zurücksetzen"), 8);
     MM_E_Tastaturtest = NewAction(this, QStringLiteral("&Tastaturtest..."), 10);
     MM_E_EineTaste = NewAction(this, QStringLiteral("&Eine Taste nach der anderen für Braille-Eingabe"), 11);
+    MM_E_ZeichenAnsagen = NewAction(this, QStringLiteral("Geschriebene &Zeichen ansagen"), 12);
     Einstellungen->addActions({MM_E_BrailleChars, MM_E_Querztastatur, MM_E_BrailleSize, MM_E_CloseCheck, MM_E_Sounds,
                                MM_E_Stimme, MM_E_SplashScreen});
     Einstellungen->addSeparator();
-    Einstellungen->addActions({MM_E_EineTaste, MM_E_Tastaturtest});
+    Einstellungen->addActions({MM_E_EineTaste, MM_E_ZeichenAnsagen, MM_E_Tastaturtest});
     Einstellungen->addSeparator();
     Einstellungen->addAction(MM_E_HighScoreClear);
-    for (QAction *A : {MM_E_Querztastatur, MM_E_CloseCheck, MM_E_Sounds, MM_E_SplashScreen, MM_E_EineTaste})
+    for (QAction *A :
+         {MM_E_Querztastatur, MM_E_CloseCheck, MM_E_Sounds, MM_E_SplashScreen, MM_E_EineTaste, MM_E_ZeichenAnsagen})
         A->setCheckable(true);
     for (QAction *A : Einstellungen->actions())
         if (!A->isSeparator())
@@ -1117,6 +1119,7 @@ void TForm1_TW::MM_EinstellungenClick()
     MM_E_Sounds->setChecked(SoundsEnabled);
     MM_E_SplashScreen->setChecked(ShowSplashScreen);
     MM_E_EineTaste->setChecked(EineTasteNachDerAnderen);
+    MM_E_ZeichenAnsagen->setChecked(ZeichenAnsagen);
     MM_E_HighScoreClear->setEnabled(HighScore > 0);
 }
 
@@ -1158,6 +1161,9 @@ void TForm1_TW::MM_E_Clicks(int Tag)
         break;
     case 11:
         EineTasteNachDerAnderen = !EineTasteNachDerAnderen;
+        break;
+    case 12:
+        ZeichenAnsagen = !ZeichenAnsagen;
         break;
     default:
         break;
