@@ -201,7 +201,11 @@ bool TBrlUniChar::LoadFile(const QString &AFilename)
     }
     Clear();
     FFilename = Path;
-    FSprechnamen.LoadFile(QFileInfo(Path).absolutePath() + QStringLiteral("/Sprechnamen.txt"));
+    // The program's own table has its names beside it; a table loaded from
+    // elsewhere may come without them and is then said by its characters.
+    const QString Names = QFileInfo(Path).absolutePath() + QStringLiteral("/Sprechnamen.txt");
+    if (AFilename.isEmpty() || QFileInfo::exists(Names))
+        FSprechnamen.LoadFile(Names);
     const QStringList Lines = SplitLines(*Text);
     for (qsizetype I = 0; I < Lines.size(); ++I) {
         const QString Line = TrimCtl(Lines[I]);

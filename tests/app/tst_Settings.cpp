@@ -206,7 +206,8 @@ private slots:
         QCOMPARE(Keys, (QStringList{"ShowEinleitung", "ShowSplashScreen", "Lernmaterial", "Bereich", "LektionName",
                                     "BrailleChars", "BrailleSize", "CloseCheck", "HighScore", "Querztastatur",
                                     "SammelName", "SammelNameIndex", "SapiSpeech.Stimme", "SapiSpeech.Rate",
-                                    "SapiSpeech.Volume", "SoundsEnabled", "EineTasteNachDerAnderen"}));
+                                    "SapiSpeech.Volume", "SoundsEnabled", "EineTasteNachDerAnderen",
+                                    "ZeichenAnsagen"}));
     }
 
     void splashScreenAlone()

@@ -543,6 +543,7 @@ private slots:
             {"&Einstellungen > Zeige SplashS&creen beim Start", "", 1, true, true, false},
             {"-", "", 0, false, false, false},
             {"&Einstellungen > &Eine Taste nach der anderen für Braille-Eingabe", "", 11, true, true, false},
+            {"&Einstellungen > Geschriebene &Zeichen ansagen", "", 12, true, true, false},
             {"&Einstellungen > &Tastaturtest...", "", 10, true, true, false},
             {"-", "", 0, false, false, false},
             {"&Einstellungen > &Punktestand zurücksetzen", "", 8, true, true, false},

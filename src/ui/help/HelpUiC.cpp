@@ -3,19 +3,21 @@
 #include "app/SettingsC.h"
 #include "braille/BrlUniCharC.h"
 #include "help/HelpSystemC.h"
+#include "help/HelpWindowC.h"
 #include "run/SpeakTextDlgC.h"
 #include "sound/SoundsHelperC.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include "main/SplashScreenC.h"
 #include <QMessageBox>
-#include <QUrl>
 
 void InstallDesktopHelp()
 {
-    InstallHelpOpener([](const QString &Path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(Path)); });
+    InstallHelpOpener([](const QString &Path) {
+        OpenHelpPage(Path);
+        return true;
+    });
     InstallErrorBox([](const QString &Text) {
         QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(), Text);
     });
@@ -69,5 +71,6 @@ void InstallHelpKey()
 
 bool OpenDocument(const QString &Path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(Path));
+    OpenHelpPage(Path);
+    return true;
 }

@@ -4,8 +4,9 @@
 
 // The help as the windows offer it.
 
-// Installs the desktop's opener for help pages (the default browser) and a
-// message box for the missing-page message.
+// Installs the desktop's opener for help pages (the default browser; the
+// program's own help window when none works) and a message box for the
+// missing-page message.
 void InstallDesktopHelp();
 
 // Shows the introduction in a message window that speaks it; returns the
@@ -17,5 +18,6 @@ int ShowEinleitungDlg();
 // front (the current help id), unless the splash picture is up.
 void InstallHelpKey();
 
-// Opens a file in the desktop's program for it (History.txt in a text viewer).
+// Opens a file in the desktop's program for it (History.txt in a text
+// viewer), or in the program's own help window when none works.
 bool OpenDocument(const QString &Path);

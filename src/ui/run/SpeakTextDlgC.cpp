@@ -76,8 +76,9 @@ TSpeakTextDlg::TSpeakTextDlg(QWidget *AOwner, const QString &ACaption, const QSt
     PM_Re_LinesUp = Menu.LinesUp;
     FSpeakTextLines = std::make_unique<TSpeakTextLines>(FMemo.get());
     FSpeakTextString = TrimRight(ASpeakTextString);
+    // Spoken as shown: markup and cells alike come out as cells first.
     if (FSpeakTextString.isEmpty())
-        FSpeakTextString = SpokenForm(FText);
+        FSpeakTextString = SpokenForm(BrlUniChar ? BrlUniChar->Translate(FText, ttToUniBrl, false) : FText);
     SetSapiSpeechEnabled(ASapiSpeechEnabled);
     SetSoundsEnabled(ASoundsEnabled);
 
