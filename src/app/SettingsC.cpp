@@ -24,6 +24,7 @@ bool ZeichenAnsagen = true;
 QString SammelName;
 int SammelNameIndex = -1;
 QString SapiSpeechStimme;
+bool DefaultVoicePending = false;
 int SapiSpeechRate = 0;
 int SapiSpeechVolume = 80;
 TAktFont AktFont;
@@ -286,7 +287,7 @@ void SetAktBereichName(const QString &Name)
 
 bool IsSapiSpeechEnabled()
 {
-    return !SapiSpeechStimme.isEmpty();
+    return !SapiSpeechStimme.isEmpty() || DefaultVoicePending;
 }
 
 bool LoadSettingsFile(const QString &FileName)

@@ -26,6 +26,9 @@ extern bool ZeichenAnsagen;
 extern QString SammelName;
 extern int SammelNameIndex;
 extern QString SapiSpeechStimme; // key "SapiSpeech.Stimme"; empty: speech off
+// The file named no voice: one is chosen once the voices are listed, and
+// until then speech is on with a provisional voice. Not stored.
+extern bool DefaultVoicePending;
 extern int SapiSpeechRate;
 extern int SapiSpeechVolume;
 // SoundsEnabled lives with the sounds (sound/SoundsHelperC.h).

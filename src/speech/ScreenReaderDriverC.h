@@ -18,6 +18,9 @@ public:
 
     // Each returns whether the screen reader took the request.
     virtual bool Speak(const QString &S, bool Interrupt) = 0;
+    // A window's text, heard whole over the screen reader's own
+    // announcement of the window.
+    virtual bool SpeakWhole(const QString &S) { return Speak(S, true); }
     virtual bool Braille(const QString &S) = 0;
     virtual bool IsSpeaking() = 0;
     virtual bool Silence() = 0;

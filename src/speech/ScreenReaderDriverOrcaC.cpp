@@ -110,6 +110,12 @@ bool TScreenReaderDriverOrca::Speak(const QString &S, bool Interrupt)
     return Sd->Say(S, Interrupt);
 }
 
+bool TScreenReaderDriverOrca::SpeakWhole(const QString &S)
+{
+    TSpeechDispatcher *Sd = Service();
+    return Sd && Sd->SpeakWhole(S);
+}
+
 bool TScreenReaderDriverOrca::Braille(const QString &)
 {
     // Orca drives the braille display and shows the focus and its label

@@ -18,6 +18,7 @@ public:
     ~TScreenReaderDriverOrca() override;
 
     bool Speak(const QString &S, bool Interrupt) override;
+    bool SpeakWhole(const QString &S) override;
     bool Braille(const QString &S) override;
     bool IsSpeaking() override { return false; }
     bool Silence() override;

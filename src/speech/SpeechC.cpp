@@ -159,6 +159,36 @@ void TSpeech::Speak(const QString &Text, bool StopS)
     E->Speak(SpeakableText(Text));
 }
 
+void TSpeech::SpeakWhole(const QString &Text)
+{
+    if (FNrIndex.Nr == 0) {
+        FTolk->SpeakWhole(Text);
+        return;
+    }
+    TSpeechEngine *E = Voiced(FNrIndex.Nr);
+    if (!E)
+        return;
+    // The built-in voice plays on its own: the screen reader is held off
+    // for the moment its announcement comes.
+    if (FNrIndex.Nr == 2)
+        FTolk->Speak(QStringLiteral(" "), true);
+    E->SpeakWhole(SpeakableText(Text));
+}
+
+void TSpeech::UseProvisionalVoice()
+{
+    if (FNrIndex.Nr >= 0)
+        return;
+    if (auto *Sd = dynamic_cast<TSpeechDispatcher *>(FEngine1.get()); Sd && Sd->UseLanguage(QStringLiteral("de")))
+        FNrIndex = {1, -1};
+    else if (FEngine2 && FEngine2->IsAvailable() && !FEngine2->Voice().isEmpty())
+        FNrIndex = {2, -1};
+    else
+        return;
+    SetRate(FRate);
+    SetVolume(FVolume);
+}
+
 void TSpeech::Stop()
 {
     if (FNrIndex.Nr == 0)
@@ -183,4 +213,10 @@ void SpeakText(const QString &Text, bool Enabled)
 {
     if (!Text.isEmpty() && Enabled && IsSapiSpeechEnabled() && Speech)
         Speech->Speak(Text, true);
+}
+
+void SpeakTextWhole(const QString &Text, bool Enabled)
+{
+    if (!Text.isEmpty() && Enabled && IsSapiSpeechEnabled() && Speech)
+        Speech->SpeakWhole(Text);
 }

@@ -56,7 +56,16 @@ public:
     // Never block. StopS cuts off what is still being spoken first; an empty
     // text with StopS only cuts off.
     void Speak(const QString &Text, bool StopS);
+    // A window's text (a message, a description, a question), heard whole
+    // once: the screen reader's announcement of the window does not cut it
+    // off and is not heard after it; Stop still ends it.
+    void SpeakWhole(const QString &Text);
     void Stop();
+
+    // Until the voice list is there (or when there is none): the service's
+    // own German voice, else the built-in one; nothing when a voice is
+    // chosen already.
+    void UseProvisionalVoice();
 
     std::function<void()> OnEndStream() const;
     void SetOnEndStream(const std::function<void()> &Handler);
@@ -85,3 +94,6 @@ extern TSpeech *Speech;
 // Speaks Text through the program's facade, cutting off what is still being
 // spoken, when Text is not empty, speech is on in the settings and Enabled.
 void SpeakText(const QString &Text, bool Enabled);
+// The same for a text that must be heard whole over the screen reader's
+// own announcement (a window's text, the next task): see TSpeech::SpeakWhole.
+void SpeakTextWhole(const QString &Text, bool Enabled);

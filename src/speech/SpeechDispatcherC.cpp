@@ -274,8 +274,32 @@ void TSpeechDispatcher::CutOffOthers()
     CutOff.StartPolling();
 }
 
+bool TSpeechDispatcher::SpeakWhole(const QString &Text)
+{
+    if (!FConnection || Text.trimmed().isEmpty())
+        return false;
+    CutOffOthers();
+    return Say(Text, true);
+}
+
+bool TSpeechDispatcher::UseLanguage(const QString &Language)
+{
+    if (!FConnection || spd_set_language(Conn(FConnection), Language.toUtf8().constData()) != 0)
+        return false;
+    FVoice = QStringLiteral("speech-dispatcher (%1)").arg(Language);
+    SetRate(FRate);
+    SetVolume(FVolume);
+    return true;
+}
+
 void TSpeechDispatcher::Stop()
 {
-    if (FConnection)
-        spd_cancel(Conn(FConnection));
+    if (!FConnection)
+        return;
+    if (CutOff.GuardClient == this && CutOff.GuardMsg >= 0) {
+        CancelAll();
+        CutOff.Disarm();
+        return;
+    }
+    spd_cancel(Conn(FConnection));
 }

@@ -30,7 +30,18 @@ public:
     bool Speak(const QString &Text) override;
     // Speaks asynchronously; without Interrupt after what is still queued.
     bool Say(const QString &Text, bool Interrupt);
+    // A window's text, heard whole: every client's speech is cut off, the
+    // text goes first, and what a screen reader sends while it is spoken
+    // (its announcement of the window) waits behind it and is dropped when
+    // it ends.
+    bool SpeakWhole(const QString &Text) override;
+    // Also drops what waits behind a text spoken whole: the learner asked
+    // for silence.
     void Stop() override;
+    // Speaks with the service's own voice for a language, before (or
+    // without) the voice list: the first start says its introduction while
+    // the list is still loading.
+    bool UseLanguage(const QString &Language);
 
     // Cuts off what every client of the service is saying, a screen reader
     // too, and keeps the reading a screen reader sends for the same key

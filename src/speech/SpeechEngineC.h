@@ -26,6 +26,9 @@ public:
     virtual int Volume() const = 0;
     // Speaks asynchronously, cutting off what is still being spoken.
     virtual bool Speak(const QString &Text) = 0;
+    // Speaks a window's text so that it is heard whole: what a screen
+    // reader says about the same window meanwhile is not heard over it.
+    virtual bool SpeakWhole(const QString &Text) { return Speak(Text); }
     virtual void Stop() = 0;
 
     // Called on the main thread when an utterance has been spoken to its end.

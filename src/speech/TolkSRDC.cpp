@@ -77,6 +77,14 @@ bool TTolkSRD::Speak(const QString &S, bool Interrupt)
     return D && D->Speak(SpeakableText(S), Interrupt);
 }
 
+bool TTolkSRD::SpeakWhole(const QString &S)
+{
+    if (S.trimmed().isEmpty())
+        return false;
+    TScreenReaderDriver *D = Detect();
+    return D && D->SpeakWhole(SpeakableText(S));
+}
+
 bool TTolkSRD::Braille(const QString &S)
 {
     if (S.isEmpty())

@@ -25,6 +25,7 @@ public:
     bool HasBraille();
     bool Output(const QString &S, bool Interrupt);
     bool Speak(const QString &S, bool Interrupt);
+    bool SpeakWhole(const QString &S);
     bool Braille(const QString &S);
     bool Stop() { return Silence(); }
     bool Silence();

@@ -230,6 +230,67 @@ private slots:
         OrcaProcess.waitForFinished();
     }
 
+    // A window's text is heard whole: the screen reader's announcement of
+    // the window, sent while it is spoken (also after the moment of the
+    // key), neither cuts it off nor is heard after it; Stop silences both.
+    void windowTextHeardWhole()
+    {
+        static std::atomic<int> Ended, Cancelled;
+        char *Error = nullptr;
+        SPDConnection *Orca = spd_open2("Orca", "speech", nullptr, SPD_MODE_THREADED, nullptr, 0, &Error);
+        free(Error);
+        QVERIFY(Orca);
+        Orca->callback_end = [](size_t, size_t, SPDNotificationType) { ++Ended; };
+        Orca->callback_cancel = [](size_t, size_t, SPDNotificationType) { ++Cancelled; };
+        spd_set_notification_on(Orca, SPD_END);
+        spd_set_notification_on(Orca, SPD_CANCEL);
+        TSpeechDispatcher Program;
+        QVERIFY(Program.IsAvailable());
+        QVERIFY(Program.SetVoice(Program.Tokens().value(0)));
+        int ProgramEnded = 0;
+        Program.OnEndStream = [&] { ++ProgramEnded; };
+        const QString Text = QStringLiteral("Oje! Deine Eingabe ist leider nicht richtig! Folgendes ist falsch: "
+                                            "Großbuchstabe, b, au, m. Drücke N für noch einmal oder W für weiter.");
+
+        const double Alone = AudibleSeconds(FServer, [&] { QVERIFY(Program.SpeakWhole(Text)); }, 15);
+        QTRY_COMPARE_WITH_TIMEOUT(ProgramEnded, 1, 15000);
+
+        ProgramEnded = 0;
+        Ended = Cancelled = 0;
+        const double Heard = AudibleSeconds(
+            FServer,
+            [&] {
+                QVERIFY(Program.SpeakWhole(Text));
+                QTest::qWait(150);
+                QVERIFY(spd_say(Orca, SPD_MESSAGE, "Schreibergebnis Dialog. Oje! Deine Eingabe ist leider nicht richtig!") >= 0);
+                QTest::qWait(TSpeechDispatcher::CutOffWindowMs + 300);
+                QVERIFY(spd_say(Orca, SPD_MESSAGE, "Meldung, mehrzeiliger Text") >= 0);
+            },
+            15);
+        QTRY_COMPARE_WITH_TIMEOUT(ProgramEnded, 1, 15000);
+        QTRY_COMPARE(Cancelled.load(), 2);
+        QCOMPARE(Ended.load(), 0);
+        QVERIFY2(Heard >= 0.9 * Alone && Heard < Alone + 0.5,
+                 qPrintable(QStringLiteral("alone %1 s, with the announcement %2 s").arg(Alone).arg(Heard)));
+
+        // Shift alone: the text and what waits behind it both end.
+        Ended = Cancelled = 0;
+        const double Stopped = AudibleSeconds(
+            FServer,
+            [&] {
+                QVERIFY(Program.SpeakWhole(Text));
+                QTest::qWait(150);
+                QVERIFY(spd_say(Orca, SPD_MESSAGE, "Schreibergebnis Dialog") >= 0);
+                QTest::qWait(300);
+                Program.Stop();
+            },
+            5);
+        QTRY_COMPARE(Cancelled.load(), 1);
+        QCOMPARE(Ended.load(), 0);
+        QVERIFY2(Stopped < 1.0, qPrintable(QString::number(Stopped)));
+        spd_close(Orca);
+    }
+
     void withoutTheServiceNothingHappens()
     {
         const QByteArray Saved = qgetenv("SPEECHD_ADDRESS");

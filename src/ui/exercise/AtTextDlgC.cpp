@@ -1,5 +1,6 @@
 #include "exercise/AtTextDlgC.h"
 
+#include "common/SpokenBoxC.h"
 #include "app/SettingsC.h"
 #include "braille/BrlKeyBrdC.h"
 #include "braille/BrlUniCharC.h"
@@ -291,17 +292,19 @@ void TAT_Text_Dlg::NewExercise(bool NewDatensatz, bool RepeatExercise)
     try {
         const QString Task = FExercise->Next(FLektion->Settings(), Typ(), NewDatensatz, RepeatExercise);
         // A fresh line for the same target is not announced again.
+        // Heard whole over what the screen reader says about the window or
+        // the new line.
         if (NewDatensatz || ExerciseGroup(Typ()) != egFind)
-            SpeakText(Task, FSapiSpeechEnabled);
+            SpeakTextWhole(Task, FSapiSpeechEnabled);
     } catch (const std::exception &E) {
         LogAdd(QStringLiteral("Fehler bei AT_Text_Dlg: \"%1\"").arg(QString::fromLocal8Bit(E.what())));
     }
     const int Caret = FMemo->SelStart();
-    FMemo->SetSelLength(1);
     FMemo->EndUpdate();
-    // The screen reader reads the new line from the caret on.
-    NudgeScreenReader(Re1, Re1->textCursor().selectionStart());
-    FMemo->SetSelStart(Caret);
+    // The screen reader reads the new line from the caret on. The caret
+    // only moves: a selection would be announced as "selected" and
+    // "selection deleted" over the task.
+    NudgeScreenReader(Re1, Caret);
     FExercise->SpeakTextLines.Remember();
     FSpeakTextLinesEnabled = LinesEnabled;
     if (Re1->isEnabled() && Re1->isVisible())
@@ -765,7 +768,7 @@ void TAT_Text_Dlg::done(int Result)
         FAsking = true;
         SetHookOff();
         const auto Answer =
-            QMessageBox::question(this, windowTitle(), QStringLiteral("Soll die Lektion abgebrochen werden?"),
+            AskSpoken(this, windowTitle(), QStringLiteral("Soll die Lektion abgebrochen werden?"),
                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         FAsking = false;
         if (Answer != QMessageBox::Yes) {

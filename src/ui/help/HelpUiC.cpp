@@ -1,5 +1,6 @@
 #include "help/HelpUiC.h"
 
+#include "common/SpokenBoxC.h"
 #include "app/SettingsC.h"
 #include "braille/BrlUniCharC.h"
 #include "help/HelpSystemC.h"
@@ -19,7 +20,7 @@ void InstallDesktopHelp()
         return true;
     });
     InstallErrorBox([](const QString &Text) {
-        QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(), Text);
+        ShowSpokenBox(QMessageBox::Critical, QApplication::activeWindow(), QApplication::applicationDisplayName(), Text);
     });
 }
 

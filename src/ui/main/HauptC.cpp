@@ -1,5 +1,6 @@
 #include "main/HauptC.h"
 
+#include "common/SpokenBoxC.h"
 #include "app/SettingsC.h"
 #include "braille/BrlUniCharC.h"
 #include "common/WindowKeysC.h"
@@ -442,10 +443,16 @@ void TForm1_TW::PrepareOutputs()
 
 void TForm1_TW::SelectVoice()
 {
-    if (!FSpeech || !VoicesReady || IsProgramClosing)
+    if (!FSpeech || IsProgramClosing)
         return;
+    if (!VoicesReady) {
+        if (FDefaultVoiceWanted)
+            FSpeech->UseProvisionalVoice();
+        return;
+    }
     if (FDefaultVoiceWanted) {
         FDefaultVoiceWanted = false;
+        DefaultVoicePending = false;
         SapiSpeechStimme = FSpeech->FindRandomDescription(QStringLiteral("German"));
     }
     FSpeech->SetTokenNrIndex(FSpeech->FindDescriptionInTokensNrIndex(SapiSpeechStimme));
@@ -463,6 +470,9 @@ bool TForm1_TW::LoadIni()
     };
     const bool Ok = LoadSettingsFile(ProfilePath + SettingsFileName);
     FindRandomVoiceDescription = nullptr;
+    // No voice stored (a first start): the introduction is not to wait for
+    // the voice list, a provisional voice speaks until then.
+    DefaultVoicePending = FDefaultVoiceWanted;
     // A damaged record is reported in the log and replaced by its copy.
     FFortschritt->LoadFile(TFortschritt::DefaultFileName());
     return Ok;
@@ -1139,7 +1149,7 @@ void TForm1_TW::MM_E_Clicks(int Tag)
         CloseCheck = !CloseCheck;
         break;
     case 8:
-        if (QMessageBox::question(this, ProgramTitle, QStringLiteral("Soll der Punktestand auf 0 gesetzt werden?")) ==
+        if (AskSpoken(this, ProgramTitle, QStringLiteral("Soll der Punktestand auf 0 gesetzt werden?")) ==
             QMessageBox::Yes) {
             HighScore = 0;
             SendStatus(WM_USER_REFRESH, 0);
@@ -1263,7 +1273,7 @@ void TForm1_TW::MM_H_UpdateClick()
     };
     const QByteArray Data = (Lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
     if (!WriteFileWhole(File, Data, UserFileWriteAttempts)) {
-        QMessageBox::critical(this, ProgramTitle,
+        ShowSpokenBox(QMessageBox::Critical, this, ProgramTitle,
                               QStringLiteral("Es ist ein Fehler beim Aktualisieren aufgetreten!\r\n"
                                              "Die Datei \"%1\" konnte nicht gespeichert werden.")
                                   .arg(File));
@@ -1319,7 +1329,7 @@ void TForm1_TW::TimerShowHelpTimer()
                                  ? FJobs->Sammellektionen().FindSammeldatei(StandardSammellektion)
                                  : nullptr;
     // Offered by its title, the name the learner knows from the introduction.
-    if (Standard && QMessageBox::question(this, ProgramTitle,
+    if (Standard && AskSpoken(this, ProgramTitle,
                                           QStringLiteral("Soll jetzt die Sammellektion „%1“ gestartet werden?")
                                               .arg(Standard->Titel())) == QMessageBox::Yes) {
         Sammellektion = Standard;
@@ -1343,7 +1353,7 @@ void TForm1_TW::MM_H_InfoClick()
                        "BrlAPI von BRLTTY, cmark, libsndfile, TagLib, Xlib und OpenSSL."),
         QStringLiteral("Vielen Dank allen, die daran mitarbeiten."),
     };
-    QMessageBox::information(this, ProgramTitle, Lines.join(u'\n'));
+    ShowSpokenBox(QMessageBox::Information, this, ProgramTitle, Lines.join(u'\n'));
     activateWindow();
 }
 
@@ -1397,13 +1407,13 @@ void TForm1_TW::WMUserActivate()
 bool TForm1_TW::FormCloseQuery()
 {
     bool Allowed = AutoClose || !CloseCheck ||
-                   QMessageBox::question(this, ProgramTitle, QStringLiteral("Soll das Programm geschlossen werden?")) ==
+                   AskSpoken(this, ProgramTitle, QStringLiteral("Soll das Programm geschlossen werden?")) ==
                        QMessageBox::Yes;
     AutoClose = false;
     if (Allowed) {
         MainWindowState = isMaximized() ? 2 : 0;
         if (!SaveSettingsFile(ProfilePath + SettingsFileName))
-            Allowed = QMessageBox::warning(this, ProgramTitle,
+            Allowed = ShowSpokenBox(QMessageBox::Warning, this, ProgramTitle,
                                            QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!\r\n"
                                                           "Soll das Programm trotzdem geschlossen werden?"),
                                            QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;

@@ -1,5 +1,6 @@
 #include "pad/BraillePadDlgC.h"
 
+#include "common/SpokenBoxC.h"
 #include "app/SettingsC.h"
 #include "braille/BrlKeyBrdC.h"
 #include "braille/BrlUniCharC.h"
@@ -179,7 +180,7 @@ void TBraillePadDlg::ComeBack()
 void TBraillePadDlg::ErrorBox(const QString &Text)
 {
     SetBrlKeyBrdOff();
-    QMessageBox::critical(this, QApplication::applicationDisplayName(), Text);
+    ShowSpokenBox(QMessageBox::Critical, this, QApplication::applicationDisplayName(), Text);
     ComeBack();
 }
 
@@ -188,7 +189,7 @@ bool TBraillePadDlg::AskSaveChanges()
     if (!Re1->document()->isModified())
         return true;
     SetBrlKeyBrdOff();
-    const auto Answer = QMessageBox::question(this, QApplication::applicationDisplayName(),
+    const auto Answer = AskSpoken(this, QApplication::applicationDisplayName(),
                                               QStringLiteral("Sollen die Änderungen gespeichert werden?"),
                                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     ComeBack();

@@ -1,5 +1,6 @@
 #include "pad/LoadSaveDlgC.h"
 
+#include "common/SpokenBoxC.h"
 #include "app/SettingsC.h"
 #include "common/AccessibilityC.h"
 #include "common/DisplayHelperC.h"
@@ -277,7 +278,7 @@ void TLoadSaveDlg::done(int Result)
             if (GetFilename().isEmpty())
                 return;
             if (QFileInfo::exists(GetFilename())) {
-                const bool Yes = QMessageBox::question(this, QApplication::applicationDisplayName(),
+                const bool Yes = AskSpoken(this, QApplication::applicationDisplayName(),
                                                        QStringLiteral("Soll die Datei \"%1\" überschrieben werden?")
                                                            .arg(FileNamePart(GetFilename()))) == QMessageBox::Yes;
                 if (!Yes) {

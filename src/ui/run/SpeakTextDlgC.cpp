@@ -243,9 +243,9 @@ void TSpeakTextDlg::TimerSpeechTimer()
 {
     if (FSpeakTextString.trimmed().isEmpty() || !FSapiSpeechEnabled || !Speech)
         return;
-    Speech->Tolk().Stop();
-    Speech->Speak(FSpeakTextString, true);
-    TimerTolkStop.start(20);
+    // Heard whole: the screen reader's announcement of the window neither
+    // cuts it off nor follows it.
+    Speech->SpeakWhole(FSpeakTextString);
 }
 
 void TSpeakTextDlg::TimerTolkStopTimer()

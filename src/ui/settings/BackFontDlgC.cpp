@@ -1,5 +1,6 @@
 #include "settings/BackFontDlgC.h"
 
+#include "common/SpokenBoxC.h"
 #include "common/AccessibilityC.h"
 #include "common/DisplayHelperC.h"
 #include "common/LabeledEditC.h"
@@ -224,7 +225,7 @@ bool TBackFontDlg::eventFilter(QObject *Watched, QEvent *E)
 void TBackFontDlg::Btn1OKClick()
 {
     if (CoBoColors->currentIndex() == CoBoBackColors->currentIndex()) {
-        const bool Go = QMessageBox::question(this, windowTitle(),
+        const bool Go = AskSpoken(this, windowTitle(),
                                               QStringLiteral("Schriftfarbe und Hintergrundfarbe sind identisch!\r\n"
                                                              "Soll trotzdem fortgesetzt werden?")) == QMessageBox::Yes;
         // Without a window manager nothing becomes active again by itself.
