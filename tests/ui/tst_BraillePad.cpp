@@ -438,25 +438,39 @@ private slots:
     {
         QTest::addColumn<QString>("Typed");
         QTest::addColumn<QString>("Saved");
+        QTest::addColumn<bool>("Told"); // the changed name is said before saving
         QTest::newRow("no extension") << "brief"
-                                      << "brief.txt";
+                                      << "brief.txt" << false;
         QTest::newRow("own extensions kept") << "punkte.brl"
-                                             << "punkte.brl";
+                                             << "punkte.brl" << false;
         QTest::newRow("asc kept") << "alt.asc"
-                                  << "alt.asc";
+                                  << "alt.asc" << false;
         QTest::newRow("capital extension replaced") << "Brief.BRL"
-                                                    << "Brief.txt";
+                                                    << "Brief.txt" << true;
         QTest::newRow("other extension replaced") << "notiz.doc"
-                                                  << "notiz.txt";
+                                                  << "notiz.txt" << true;
         QTest::newRow("colon and question mark dropped") << " wer:wo?.txt "
-                                                         << "werwo.txt";
+                                                         << "werwo.txt" << true;
     }
     void saveAs_filenames()
     {
         QFETCH(QString, Typed);
         QFETCH(QString, Saved);
+        QFETCH(bool, Told);
         Chords(QStringLiteral("1"));
-        SaveAs(Typed);
+        FQuestions.clear();
+        AnswerFile([Typed](TLoadSaveDlg *D) {
+            D->LeFile->Edit->setText(Typed);
+            D->Btn2OK->click();
+        });
+        if (Told)
+            AnswerBox(QMessageBox::Ok);
+        QVERIFY(FPad->SaveBrailleText(true));
+        QTRY_VERIFY(FPad->BrlKeyBrd()->Active());
+        QCOMPARE(FQuestions.size(), Told ? 1 : 0);
+        if (Told)
+            QVERIFY2(FQuestions.first().contains(QStringLiteral("als \"%1\" gespeichert").arg(Saved)),
+                     qPrintable(FQuestions.first()));
         QVERIFY(QFileInfo::exists(TextePath + Saved));
         QCOMPARE(FPad->Filename(), TextePath + Saved);
         QCOMPARE(FPad->windowTitle(), Saved + QStringLiteral(" - BraillePad"));

@@ -1,4 +1,5 @@
 #include "ProgramCopy.h"
+#include "RecordingSpeech.h"
 
 #include "app/SettingsC.h"
 #include "content/JobsC.h"
@@ -269,6 +270,24 @@ private slots:
         for (int I = 0; I < D.CbBereiche->count(); ++I)
             QVERIFY2(!D.CbBereiche->itemText(I).startsWith(u'*'), qPrintable(D.CbBereiche->itemText(I)));
         QVERIFY(!Rows(D).join(QString()).contains(u'*'));
+    }
+
+    // Down in the closed list of areas says the area it comes to.
+    void areaChangeIsSaid()
+    {
+        TSpeech *Before = Speech;
+        {
+            TRecordingSpeech Recording;
+            TListenDlg D(W.get(), lmBereichAndLektion, -1, 0, nullptr);
+            Show(D);
+            D.CbBereiche->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), D.CbBereiche);
+            Recording.Engine->Spoken.clear();
+            QTest::keyClick(D.CbBereiche, Qt::Key_Down);
+            QCOMPARE(D.CbBereiche->currentIndex(), 1);
+            QCOMPARE(Recording.Engine->Spoken.value(0), D.CbBereiche->itemText(1).remove(u'*'));
+        }
+        Speech = Before;
     }
 
     void comboBoxFocus()

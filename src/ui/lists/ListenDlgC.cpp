@@ -10,6 +10,7 @@
 #include "content/JobsC.h"
 #include "main/HauptC.h"
 #include "sound/SoundsHelperC.h"
+#include "speech/SpeechC.h"
 
 #include <QAction>
 #include <QApplication>
@@ -225,7 +226,17 @@ TListenDlg::TListenDlg(QWidget *AOwner, TListenModus AListenModus, int AStartInd
     connect(Btn2Abbrechen, &QPushButton::clicked, this, [this] { done(2); });
     connect(Btn3Bereiche, &QPushButton::clicked, this, [this] { Btn3BereicheClick(); });
     connect(LvListe, &QListWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
-    connect(CbBereiche, &QComboBox::currentIndexChanged, this, [this] { FillListe(); });
+    connect(CbBereiche, &QComboBox::currentIndexChanged, this, [this] {
+        FillListe();
+        // Down and Up in the closed list change the area without a word
+        // from the screen reader: the area is said here.
+        if (QApplication::focusWidget() == CbBereiche) {
+            if (IsSapiSpeechEnabled())
+                SpeakTextWhole(CbBereiche->currentText().remove(u'*'), true);
+            else
+                AnnounceToScreenReader(CbBereiche->currentText().remove(u'*'));
+        }
+    });
 
     if (MitBereichen)
         FillBereiche();

@@ -277,6 +277,17 @@ void TLoadSaveDlg::done(int Result)
         if (Result == 1) {
             if (GetFilename().isEmpty())
                 return;
+            // A name the program had to change is said before it is used
+            // (an added ".txt" is the usual case and goes unsaid).
+            const QString Typed = LeFile->Edit->text().trimmed();
+            const QString Cleaned = CleanFilename(Typed);
+            if (Cleaned != Typed && Cleaned != Typed + QStringLiteral(".txt")) {
+                ShowSpokenBox(QMessageBox::Information, this, QApplication::applicationDisplayName(),
+                              QStringLiteral("Der Name \"%1\" enthält Zeichen, die ein Dateiname nicht haben kann, "
+                                             "oder eine andere Endung. Der Text wird als \"%2\" gespeichert.")
+                                  .arg(Typed, Cleaned));
+                activateWindow();
+            }
             if (QFileInfo::exists(GetFilename())) {
                 const bool Yes = AskSpoken(this, QApplication::applicationDisplayName(),
                                                        QStringLiteral("Soll die Datei \"%1\" überschrieben werden?")

@@ -263,7 +263,8 @@ void TStimmeDlg::StimmenTest(bool Forced)
         return;
     Speech2->SetVolume(Ud1Volume->value());
     Speech2->SetRate(Ud2Rate->value());
-    Speech2->Speak(Speech2->TokenDescription(), true);
+    // Heard whole over the screen reader's reading of the list row.
+    Speech2->SpeakWhole(Speech2->TokenDescription());
 }
 
 void TStimmeDlg::UdChanging()
