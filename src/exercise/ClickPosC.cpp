@@ -57,8 +57,10 @@ int TClickPos::CheckClick()
             FPos.removeAt(Index);
         }
     }
+    // The caret stays on the judged cell without selecting it: a selection
+    // is announced by the screen reader over the next task.
     FRe->SetSelStart(S);
-    FRe->SetSelLength(1);
+    FRe->SetSelLength(0);
     FRe->EndUpdate();
     return Result;
 }

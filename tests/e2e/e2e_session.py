@@ -491,9 +491,12 @@ class Session:
         return p
 
     def check_alive(self, name):
-        for n, p in self.procs:
-            if n == name and p.poll() is not None:
-                raise StepFailed("%s ended unexpectedly (exit code %s), see %s.out" % (name, p.returncode, name))
+        # The latest process of that name: one started anew replaces the old.
+        for n, p in reversed(self.procs):
+            if n == name:
+                if p.poll() is not None:
+                    raise StepFailed("%s ended unexpectedly (exit code %s), see %s.out" % (name, p.returncode, name))
+                return
 
     # X server on a free display, named once it takes connections.
     def start_x(self):
@@ -583,7 +586,12 @@ class Session:
         self.env["BRLAPI_AUTH"] = key
 
     def start_orca(self, customizations, log_file):
+        # A fresh preferences folder for each start of Orca.
         prefs = os.path.join(self.work, "orca-prefs")
+        n = 1
+        while os.path.exists(prefs):
+            n += 1
+            prefs = os.path.join(self.work, "orca-prefs-%d" % n)
         os.makedirs(prefs)
         with open(customizations) as f:
             text = f.read()

@@ -44,8 +44,8 @@ import wave
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "common"))
 from atspi_tree import children, find  # noqa: E402
-from e2e_session import (RATE, BrailleDisplay, OrcaLock, Session, SsipClient, StepFailed, cell_dots, end_pids,
-                         orca_processes_of_user, wait_until)
+from e2e_session import (RATE, BrailleDisplay, OrcaLock, Session, SsipClient, StepFailed, cell_dots, descendants,
+                         end_pids, orca_processes_of_user, wait_until)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 MAIN_TITLE = "Tastwerk V1.02"
@@ -294,6 +294,8 @@ class Test:
         self.samples = args.samples
         self.checks = []  # (step, text)
         self.notes = []  # expected failures and faults found
+        self.whole = []  # (what, text, seconds heard, step) of texts heard whole
+        self.orca_gone = False
         self.lat = {}  # series -> [ms]
         self.marks = []  # (time, text) of steps
         self.session = None
@@ -322,7 +324,8 @@ class Test:
 
     def alive(self):
         for name in ("xvfb", "dbus", "pulseaudio", "speechd", "brltty", "orca", "xdotool"):
-            self.session.check_alive(name)
+            if name != "orca" or not self.orca_gone:
+                self.session.check_alive(name)
         if self.prog is not None and self.prog.poll() is not None and not self.prog_may_end:
             raise StepFailed("the program ended (exit code %s)" % self.prog.returncode)
 
@@ -475,7 +478,7 @@ class Test:
             self.table = self.braille_table()
             find_lesson, type_lesson = self.lesson("AT_ZeichenFinden"), self.lesson("AT_ZeichenTippen")
             log("lessons of the first area: %r and %r" % (find_lesson, type_lesson))
-            self.start_program()
+            self.start_program(first=not a.latency_only)
             if a.latency_only:
                 self.open_lesson(find_lesson)
                 self.exercise_latency()
@@ -491,7 +494,18 @@ class Test:
                 self.typing_lesson()
                 self.progress_window()
                 self.braille_pad()
+                self.help_window()
+                self.orca_leaves()
             self.close_program()
+            if not a.latency_only:
+                self.heard_alone()
+            if self.orca_gone:
+                # The floors are measured under the same Orca, started anew.
+                t = time.monotonic()
+                S.start_orca(os.path.join(HERE, "orca-customizations.py"), self.orca.path)
+                self.orca_gone = False
+                self.wait("Orca to start again", lambda: self.orca.said(t, lambda s: s.startswith("Screen reader on")),
+                          30)
             self.floors()
             self.report()
             return 0
@@ -567,16 +581,30 @@ class Test:
                     table.setdefault(chr(int(m.group(2), 16)), chr(int(m.group(1), 16)))
         return table
 
-    def start_program(self):
-        # A learner who has been here before: no introduction, no splash.
+    def start_program(self, first=False):
+        """A learner's very first start as shipped (empty profile: splash,
+        introduction, the offer of the collective lesson), or one who has
+        been here before (no introduction, no splash)."""
         self.profile = os.path.join(self.session.home, ".local", "share", "Tastwerk", "Benutzer",
                                     pwd.getpwuid(os.getuid()).pw_name)
-        os.makedirs(self.profile)
-        with open(os.path.join(self.profile, "Tastwerk.ini"), "w", encoding="utf-8") as f:
-            f.write("[Settings]\nShowEinleitung=0\nShowSplashScreen=0\n")
+        if not first:
+            os.makedirs(self.profile)
+            with open(os.path.join(self.profile, "Tastwerk.ini"), "w", encoding="utf-8") as f:
+                f.write("[Settings]\nShowEinleitung=0\nShowSplashScreen=0\n")
+        # No program of the desktop opens a help page here: the opener
+        # reports that it found no browser.
+        fake = os.path.join(self.work, "no-browser")
+        os.makedirs(fake, exist_ok=True)
+        with open(os.path.join(fake, "xdg-open"), "w") as f:
+            f.write("#!/bin/sh\necho 'xdg-open: no method available for opening' >&2\nexit 3\n")
+        os.chmod(os.path.join(fake, "xdg-open"), 0o755)
+        env = dict(self.session.env, QT_QPA_PLATFORM="xcb",
+                   PATH=fake + os.pathsep + self.session.env.get("PATH", os.environ.get("PATH", "")))
         self.t_prog = time.monotonic()
-        self.mark("start the installed program " + self.exe)
-        self.prog = self.session.start("tastwerk", [self.exe], env=dict(self.session.env, QT_QPA_PLATFORM="xcb"))
+        self.mark("start the installed program %s%s" % (self.exe, " (first start, empty profile)" if first else ""))
+        self.prog = self.session.start("tastwerk", [self.exe], env=env)
+        if first:
+            self.first_start()
         step = "program start"
         self.said(self.t_prog, "the main window's title", lambda s: s.startswith(MAIN_TITLE + " frame"), 40)
         self.check(True, step, "Orca says the main window's title %r" % MAIN_TITLE)
@@ -588,6 +616,140 @@ class Test:
         # voices: the program's own speech before that is not ours to judge.
         self.wait("the program choosing its voice", lambda: self.sd.update().voiced("Tastwerk"), 30)
         self.quiet("the first key", 0.2, 25)
+
+    def first_start(self):
+        """The introduction is spoken by the program's voice before the voice
+        list is there, over Orca's announcement of its window, and Shift
+        alone stops it; the offer of the collective lesson names it and is
+        heard whole."""
+        step = "first start"
+        title = "Einleitung zu Tastwerk"
+        self.said(self.t_prog, "the introduction window", lambda s: s.startswith(title + " dialog"), 60)
+        self.check(True, step, "Orca announces the window %r" % title)
+        u = self.wait("the program speaking the introduction", lambda: next(
+            (u for u in self.sd.since(self.t_prog, "Tastwerk") if u.text.startswith("Willkommen bei Tastwerk")),
+            None), 20)
+        self.wait("the introduction to be heard", lambda: self.sd.update() and u.begin is not None, 10)
+        heard_at = self.rec.first_sound_after(u.begin - 0.005, within=0.5)
+        self.check(heard_at is not None, step, "the program's voice speaks the introduction (first sample %.0f ms "
+                   "after it began), with no voice stored and the voice list still loading" %
+                   ((heard_at - u.begin) * 1000 if heard_at else -1))
+        # Orca's announcement of the window comes within a second or so.
+        time.sleep(5)
+        self.sd.update()
+        over = [v for v in self.sd.since(u.queued - 2, "Orca") if v.end is not None and v.end > u.begin]
+        self.check(not u.done() and not over, step,
+                   "5 s on, the introduction is still being spoken (%s)%s" % (
+                       u.outcome(), "" if not over else "; Orca spoke over it: %r" % short(over[0].text, 50)))
+        now = time.monotonic()
+        sound = self.audible(now - 3.0, now - 1.0)
+        self.check(sound > 1.0, step, "the introduction is heard at the sink (%.1f s of sound in 2 s)" % sound)
+        t = self.key("key shift")
+        self.wait("Shift alone to stop the introduction", lambda: self.sd.update() and u.done(), 3)
+        self.check(u.cancel is not None and u.cancel - t < 1.0, step,
+                   "Shift alone stops the introduction after %.0f ms" % (((u.cancel or t) - t) * 1000))
+        time.sleep(1.0)
+        self.sd.update()
+        later = [v for v in self.sd.since(u.queued - 2, "Orca") if v.begin is not None and v.begin > t and
+                 not v.cut_within(0.3)]
+        self.check(not later, step, "nothing of Orca's announcement is heard after it%s" % (
+            "" if not later else ": %r" % short(later[0].text, 50)))
+        self.quiet("closing the introduction", 0.15)
+        t = self.key("key Return")
+        offer = "Soll jetzt die Sammellektion „Tastwerk erlernen“ gestartet werden?"
+        q = self.wait("the program speaking the offer", lambda: next(
+            (u for u in self.sd.since(t, "Tastwerk") if u.text == offer), None), 20)
+        self.heard_whole(q, step, "offer of the collective lesson")
+        self.quiet("the answer", 0.15)
+        t = self.key("key alt+n")
+        self.wait("the offer to close", lambda: self.window(lambda n: n == MAIN_TITLE) is not None, 10)
+
+    def heard_whole(self, u, step, what, timeout=60):
+        """The program's text u is spoken to its end, nothing of Orca's is
+        heard over it, and what Orca sent meanwhile does not follow it."""
+        self.wait("the program's %s to end" % what, lambda: self.sd.update() and u.done(), timeout)
+        # What waited behind it is dropped when it ends: a few ms later.
+        time.sleep(0.4)
+        self.sd.update()
+        end = u.end if u.end is not None else u.cancel
+        orca = [v for v in self.sd.since(u.queued - 2, "Orca")]
+        over = [v for v in orca if v.end is not None and u.begin is not None and u.begin < v.end <= end]
+        after = [v for v in orca if u.queued <= v.queued <= end and v.begin is not None and v.begin >= end - 0.01
+                 and not v.cut_within(0.3)]
+        ok = u.end is not None and (u.cancel is None or u.cancel >= u.end) and not over and not after
+        self.check(ok, step, "the %s is heard whole once: %s%s%s" % (
+            what, u.outcome(), "" if not over else "; Orca over it: %r" % short(over[0].text, 40),
+            "" if not after else "; Orca after it: %r" % short(after[0].text, 40)))
+        if u.end is not None and u.begin is not None:
+            self.whole.append((what, u.text, u.end - u.begin, step))
+
+    def heard_alone(self):
+        """Each text heard whole under Orca against the same text spoken
+        alone with the same voice, in the same run: at least 90 %."""
+        if not self.whole:
+            return
+        self.mark("the texts heard whole, each spoken alone with the program's voice")
+        self.sd.update()
+        voice = next((v for fd, v in self.sd.voices.items() if ":tastwerk:" in self.sd.clients.get(fd, "").lower()),
+                     None)
+        ssip = SsipClient(self.session.env["SPEECHD_ADDRESS"], "e2e:alone:main")
+        try:
+            # Begin and end are logged only for a client that asks for them.
+            ssip.command("SET SELF NOTIFICATION ALL on")
+            ssip.command("SET SELF LANGUAGE de")
+            if voice:
+                ssip.command("SET SELF SYNTHESIS_VOICE %s" % voice)
+            ssip.command("SET SELF RATE 0")
+            for what, text, heard, step in self.whole:
+                t = time.monotonic()
+                ssip.speak(text.replace("\n", " "))
+                u = self.wait("the text spoken alone", lambda: next(
+                    (u for u in self.sd.since(t) if ":alone:" in u.client), None), 10)
+                self.wait("the text spoken alone to end", lambda: self.sd.update() and u.done(), 90)
+                alone = (u.end - u.begin) if u.end is not None and u.begin is not None else None
+                self.check(alone is not None and heard >= 0.9 * alone, step,
+                           "the %s heard whole under Orca: %.2f s, alone %.2f s (%.0f %%)" % (
+                               what, heard, alone or 0, 100 * heard / alone if alone else 0))
+        finally:
+            ssip.close()
+
+    def help_window(self):
+        """F1 with no browser: the page opens in the program's help window,
+        which Orca reads."""
+        step = "help without a browser"
+        self.mark("F1 in the main window, no program of the desktop opens the page")
+        t = self.key("key F1")
+        self.said(t, "the help window", lambda s: s.startswith("Hilfe - ") and "dialog" in s, 15)
+        w = self.wait("the help window", lambda: self.window(lambda n: n.startswith("Hilfe - ")), 5)
+        self.check(True, step, "F1 opens the help window %r" % w.name)
+        pane = self.wait("its page \"Hilfeseite\"", lambda: find(w, lambda o: o.name == "Hilfeseite"), 5)
+        self.wait("the focus on the page", lambda: self.focused(pane), 5)
+        self.quiet("reading the page", 0.2)
+        page = " ".join(self.pane_text(pane).split())
+        t = self.key("key Down")
+        try:
+            said = self.wait("Orca reading the next line of the page", lambda: self.orca.said(
+                t, lambda s: len(s.strip()) > 3 and " ".join(s.split()) in page), 5)
+        except StepFailed:
+            raise StepFailed("%s: Orca said %r after Down, the page begins %r" % (
+                step, [e[2] for e in self.orca.since(t, "speech")][:5], page[:120]))
+        self.check(True, step, "Orca reads the page line by line: %r" % short(said[2], 50))
+        self.quiet("closing the help", 0.15)
+        t = self.key("key Escape")
+        self.wait("the help window to close", lambda: self.window(lambda n: n.startswith("Hilfe - ")) is None, 5)
+        self.back_to_main(t)
+
+    def orca_leaves(self):
+        """Orca ends while the program runs: the program notices and speaks
+        the close question itself."""
+        step = "Orca leaves"
+        self.mark("Orca is ended; the learner goes on with the program's own voice")
+        S = self.session
+        self.orca_gone = True
+        end_pids([S.orca.pid] + descendants(S.orca.pid), 4.0)
+        self.wait("Orca to be gone", lambda: not orca_processes_of_user(), 10)
+        self.check(True, step, "Orca has ended")
+        time.sleep(1.0)
 
     def check_display_shows(self, orca_braille, step, what):
         """The display shows what Orca brailled: the same text (BRLTTY's
@@ -920,7 +1082,17 @@ class Test:
         step = "finding lesson"
         self.mark("the finding lesson: Space on every target, once on a wrong cell")
         wrong_done = False
+        t_last = None
         for w, pane, text in self.repetitions(20):
+            if t_last is not None:
+                # The next task, after the last target of a repetition: heard
+                # whole, without "selected" from the pane.
+                u = next((u for u in self.sd.since(t_last, "Tastwerk") if u.text.startswith("Finde")), None)
+                if u is not None:
+                    self.heard_whole(u, step, "next task %r" % u.text, 10)
+                    chatter = self.orca.said(t_last, lambda s: "selected" in s.lower() or "selection" in s.lower())
+                    self.check(chatter is None, step, "no selection chatter from the pane%s" % (
+                        "" if chatter is None else ": %r" % chatter[2]))
             targets, others = finding_cells(text)
             log("  %s: %r, targets at %s" % (w.name, text.split("\n")[1], targets))
             if not wrong_done:
@@ -935,6 +1107,7 @@ class Test:
             for x in targets:
                 self.go_to(pane, x, step)
                 self.space_sound(step, "ClickTrue", "program")
+                t_last = self.keys[-1][0]
         self.lesson_end(step)
 
     def repetitions(self, most):
@@ -956,6 +1129,9 @@ class Test:
                   lambda: self.window(lambda n: n == "Lektion abgeschlossen"), 10)
         t = time.monotonic()
         self.said(t - 3, "the lesson's end", lambda s: "Die Lektion ist abgeschlossen!" in s, 10)
+        u = self.wait("the program speaking the lesson's end", lambda: next(
+            (u for u in self.sd.since(t - 5, "Tastwerk") if "Die Lektion ist abgeschlossen!" in u.text), None), 5)
+        self.heard_whole(u, step, "message \"Lektion abgeschlossen\"")
         self.quiet("reading the points", 0.15)
         t = self.key("key Down")
         pts = self.said(t, "the points", lambda s: s.startswith("Erhaltene Punkte:"), 5)
@@ -1012,6 +1188,11 @@ class Test:
             want = "[" + " ".join(typed)
             self.wait("the typed cells %r in the field" % want, lambda: want in self.pane_text(pane), 5)
             if rep == 0:
+                echo = self.wait("the program saying the written character", lambda: next(
+                    (u for u in self.sd.since(t, "Tastwerk") if u.text == letter), None), 5)
+                self.wait("the written character to be said", lambda: self.sd.update() and echo.done(), 5)
+                self.check(echo.end is not None, step, "the chord's character is said by name: %r, %s" % (
+                    echo.text, echo.outcome()))
                 br = self.wait("Orca brailling the field", lambda: self.orca.brailled(t, lambda s: want in s), 5)
                 self.check_display_shows(br, step, "the typed cell %s (dots %s) in the field" % (cell, dots))
             self.quiet("Enter", 0.15)
@@ -1024,12 +1205,10 @@ class Test:
                 self.said(t, "the result window", lambda s: s.startswith("Schreibergebnis dialog"), 5)
                 first = self.said(t, "the result", lambda s: s.startswith("Oje!"), 5)
                 u = next((u for u in self.sd.since(t, "Tastwerk") if u.text.startswith("Oje!")), None)
-                if u:
-                    self.wait("the program's reading of the result to end", lambda: self.sd.update() and u.done(), 30)
-                    by = self.sd.cancelled_by(u)
-                    self.result_note = "the result window's text %r: %s%s" % (
-                        short(u.text, 60), u.outcome(), " by Orca's %r" % short(by.text, 50) if by else "")
-                    log("  " + self.result_note)
+                self.check(u is not None, step, "the program speaks the result window's text")
+                self.check("[" not in u.text and all(not (0x2800 <= ord(c) <= 0x28FF) for c in u.text), step,
+                           "the result's braille is said by its names: %r" % short(u.text, 90))
+                self.heard_whole(u, step, "result window's text", 60)
                 self.check(True, step, "the result window opens; Orca reads %r" % first[2])
                 self.quiet("Weiter", 0.15)
                 self.key("key w")
@@ -1116,8 +1295,14 @@ class Test:
         step = "closing"
         self.mark("Alt+F4 and the close question answered by keyboard")
         t = self.key("key alt+F4")
-        self.said(t, "the close question", lambda s: s == "Soll das Programm geschlossen werden?", 10)
-        self.check(True, step, "Orca reads the question \"Soll das Programm geschlossen werden?\"")
+        if self.orca_gone:
+            q = self.wait("the program speaking the close question", lambda: next(
+                (u for u in self.sd.since(t, "Tastwerk") if u.text == "Soll das Programm geschlossen werden?"),
+                None), 10)
+            self.heard_whole(q, step, "close question in the program's own voice, Orca gone")
+        else:
+            self.said(t, "the close question", lambda s: s == "Soll das Programm geschlossen werden?", 10)
+            self.check(True, step, "Orca reads the question \"Soll das Programm geschlossen werden?\"")
         self.quiet("the answer", 0.15)
         self.prog_may_end = True
         self.key("key alt+j")

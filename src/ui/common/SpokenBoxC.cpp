@@ -21,5 +21,8 @@ QMessageBox::StandardButton ShowSpokenBox(QMessageBox::Icon Icon, QWidget *Paren
     const auto Result = QMessageBox::StandardButton(Box.exec());
     if (IsSapiSpeechEnabled() && Speech)
         Speech->Stop();
+    // Without a window manager nothing else would take the keys back.
+    if (Parent && Parent->isVisible())
+        Parent->window()->activateWindow();
     return Result;
 }
