@@ -10,9 +10,9 @@
 // One entry of the braille table: a character, its braille cell and the
 // raised dots of the cell as written in the table file.
 struct TBuc {
-    QString Dots;   // '1245', never normalised
-    QChar UniBrl;   // the Unicode braille cell
-    QChar AscChar;  // the text character
+    QString Dots;  // '1245', never normalised
+    QChar UniBrl;  // the Unicode braille cell
+    QChar AscChar; // the text character
 
     static TBuc Create(const QString &ADots, QChar AUniBrl, QChar AAscChar);
     void Clear();

@@ -9,9 +9,9 @@
 
 // One area (chapter) of a learning material: a folder with lessons.
 struct TBereich {
-    QString Bereich;      // folder name as written in Lernmaterial.ini
-    QString Path;         // full folder path, ending in "/"
-    QString Titel;        // "-" when none is given
+    QString Bereich; // folder name as written in Lernmaterial.ini
+    QString Path;    // full folder path, ending in "/"
+    QString Titel;   // "-" when none is given
     QString Beschreibung;
     TLektionendateiDynArray Lektionen; // the collection's lessons in Path, sorted
 

@@ -10,8 +10,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
-TLernmaterial TLernmaterial::Create(const QString &ALernmaterial, const QString &ATitel,
-                                    const QString &ABeschreibung)
+TLernmaterial TLernmaterial::Create(const QString &ALernmaterial, const QString &ATitel, const QString &ABeschreibung)
 {
     TLernmaterial L;
     L.Lernmaterial = ALernmaterial;
@@ -36,8 +35,7 @@ bool TLernmaterialien::LoadOrdner(const QString &APath)
 {
     FPath = IncludeTrailingPathDelimiter(APath.isEmpty() ? LernmaterialienPath : APath);
     if (!QFileInfo(FPath).isDir()) {
-        LastErrorString =
-            QStringLiteral("Lernmaterialien konnten nicht vom Ordner \"%1\" geladen werden!").arg(FPath);
+        LastErrorString = QStringLiteral("Lernmaterialien konnten nicht vom Ordner \"%1\" geladen werden!").arg(FPath);
         LogAdd(LastErrorString);
         return false;
     }

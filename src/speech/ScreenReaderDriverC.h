@@ -7,7 +7,9 @@ class TScreenReaderDriver
 {
 public:
     TScreenReaderDriver(const QString &AName, bool AHasSpeech, bool AHasBraille)
-        : FName(AName), FHasSpeech(AHasSpeech), FHasBraille(AHasBraille)
+        : FName(AName)
+        , FHasSpeech(AHasSpeech)
+        , FHasBraille(AHasBraille)
     {
     }
     virtual ~TScreenReaderDriver() = default;

@@ -14,9 +14,12 @@ TSpeech::TSpeech(bool AOnlyUseSapiSpeech)
 {
 }
 
-TSpeech::TSpeech(bool AOnlyUseSapiSpeech, std::unique_ptr<TSpeechEngine> Engine1, std::unique_ptr<TSpeechEngine> Engine2)
-    : FOnlyUseSapiSpeech(AOnlyUseSapiSpeech), FTolk(std::make_unique<TTolkSRD>()), FEngine1(std::move(Engine1)),
-      FEngine2(std::move(Engine2))
+TSpeech::TSpeech(bool AOnlyUseSapiSpeech, std::unique_ptr<TSpeechEngine> Engine1,
+                 std::unique_ptr<TSpeechEngine> Engine2)
+    : FOnlyUseSapiSpeech(AOnlyUseSapiSpeech)
+    , FTolk(std::make_unique<TTolkSRD>())
+    , FEngine1(std::move(Engine1))
+    , FEngine2(std::move(Engine2))
 {
     FTolk->Load();
 }

@@ -12,8 +12,7 @@
 // Which voice speaks: the engine (0 the screen reader, 1 speech-dispatcher,
 // 2 eSpeak NG, -1 none) and the voice's position in that engine's list
 // (-1 none; always -1 for the screen reader).
-struct TNrIndex
-{
+struct TNrIndex {
     int Nr = -1;
     int Index = -1;
     bool operator==(const TNrIndex &) const = default;

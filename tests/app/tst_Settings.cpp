@@ -203,11 +203,11 @@ private slots:
             else if (InSettings)
                 Keys << L.left(L.indexOf(u'='));
         }
-        QCOMPARE(Keys, (QStringList{"ShowEinleitung", "ShowSplashScreen", "Lernmaterial", "Bereich", "LektionName",
-                                    "BrailleChars", "BrailleSize", "CloseCheck", "HighScore", "Querztastatur",
-                                    "SammelName", "SammelNameIndex", "SapiSpeech.Stimme", "SapiSpeech.Rate",
-                                    "SapiSpeech.Volume", "SoundsEnabled", "EineTasteNachDerAnderen",
-                                    "ZeichenAnsagen"}));
+        QCOMPARE(Keys,
+                 (QStringList{"ShowEinleitung", "ShowSplashScreen", "Lernmaterial", "Bereich", "LektionName",
+                              "BrailleChars", "BrailleSize", "CloseCheck", "HighScore", "Querztastatur", "SammelName",
+                              "SammelNameIndex", "SapiSpeech.Stimme", "SapiSpeech.Rate", "SapiSpeech.Volume",
+                              "SoundsEnabled", "EineTasteNachDerAnderen", "ZeichenAnsagen"}));
     }
 
     void splashScreenAlone()

@@ -35,7 +35,8 @@ private slots:
     {
         QTest::addColumn<QString>("Text");
         QTest::addColumn<QString>("Spoken");
-        QTest::newRow("capital sign and letter group") << "Richtig: [$b&m]" << "Richtig: Großbuchstabe, b, au, m";
+        QTest::newRow("capital sign and letter group") << "Richtig: [$b&m]"
+                                                       << "Richtig: Großbuchstabe, b, au, m";
         QTest::newRow("two words") << "Richtig: [$b&m $b&m]"
                                    << "Richtig: Großbuchstabe, b, au, m; Großbuchstabe, b, au, m";
         QTest::newRow("number sign and digits") << "[#abc]"
@@ -64,9 +65,8 @@ private slots:
                                                << "a [b";
         QTest::newRow("no braille unchanged") << "Daten wurden geladen!"
                                               << "Daten wurden geladen!";
-        QTest::newRow("a sentence is read as words")
-            << "[$d< $katze >eht vor dem $haus.]"
-            << "Die Katze steht vor dem Haus.";
+        QTest::newRow("a sentence is read as words") << "[$d< $katze >eht vor dem $haus.]"
+                                                     << "Die Katze steht vor dem Haus.";
         QTest::newRow("a sentence with a number") << "[$ich habe #c $äpfel und #ab $birnen.]"
                                                   << "Ich habe 3 Äpfel und 12 Birnen.";
     }
@@ -121,7 +121,8 @@ private slots:
         Names.close();
         TBrlUniChar Table;
         QVERIFY(Table.LoadFile(Dir.filePath("BrlUniChar.txt")));
-        QCOMPARE(Table.Sprechnamen().SpeakableText(QStringLiteral("[$b& a;]"), Table), QStringLiteral("groß, b, Au-Laut; a, Strichpunkt"));
+        QCOMPARE(Table.Sprechnamen().SpeakableText(QStringLiteral("[$b& a;]"), Table),
+                 QStringLiteral("groß, b, Au-Laut; a, Strichpunkt"));
         QVERIFY(Table.Sprechnamen().LastErrorString.contains(QStringLiteral("Zeile 3")));
         QVERIFY(Table.Sprechnamen().LastErrorString.contains(QStringLiteral("kaputt")));
     }
@@ -132,7 +133,8 @@ private slots:
     {
         QTemporaryDir Dir;
         QVERIFY(QDir().mkpath(Dir.filePath("Data")));
-        QVERIFY(QFile::copy(QStringLiteral(TASTWERK_SHARE "/Data/BrlUniChar.txt"), Dir.filePath("Data/BrlUniChar.txt")));
+        QVERIFY(
+            QFile::copy(QStringLiteral(TASTWERK_SHARE "/Data/BrlUniChar.txt"), Dir.filePath("Data/BrlUniChar.txt")));
         InitPaths(Dir.path(), QStringLiteral("lerner"), Dir.path());
         TBrlUniChar Table;
         QVERIFY(Table.LoadFile());

@@ -39,7 +39,7 @@ private slots:
         QCOMPARE(Click(Second), 1);
         QCOMPARE(FMemo.Text(), Task + QStringLiteral(" ⠿       ⠿ ⠁⠃⠉"));
         QCOMPARE(FMemo.SelStart(), int(Task.size()) + 4); // on its first cell
-        QCOMPARE(FMemo.SelLength(), 0); // the caret only, nothing selected
+        QCOMPARE(FMemo.SelLength(), 0);                   // the caret only, nothing selected
         QCOMPARE(FClick.Count(), 1);
         QCOMPARE(Click(Second), 0); // a blank is not judged
         QCOMPARE(FMemo.UpdateDepth(), 0);

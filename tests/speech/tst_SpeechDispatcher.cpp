@@ -33,6 +33,24 @@ private:
 
     QString Path(const QString &Name) const { return FDir.filePath(Name); }
 
+    // A screen reader's own connection to the service, as Orca opens it; how
+    // many of its messages ended and were cancelled is counted in Ended and
+    // Cancelled.
+    static inline std::atomic<int> Ended, Cancelled;
+    static SPDConnection *OpenStandInOrca()
+    {
+        char *Error = nullptr;
+        SPDConnection *Orca = spd_open2("Orca", "speech", nullptr, SPD_MODE_THREADED, nullptr, 0, &Error);
+        free(Error);
+        if (!Orca)
+            return nullptr;
+        Orca->callback_end = [](size_t, size_t, SPDNotificationType) { ++Ended; };
+        Orca->callback_cancel = [](size_t, size_t, SPDNotificationType) { ++Cancelled; };
+        spd_set_notification_on(Orca, SPD_END);
+        spd_set_notification_on(Orca, SPD_CANCEL);
+        return Orca;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -166,15 +184,8 @@ private slots:
         QCOMPARE(Tolk.DetectScreenReader(), QStringLiteral("Orca"));
 
         // Orca's own connection, as Orca opens it.
-        static std::atomic<int> Ended, Cancelled;
-        char *Error = nullptr;
-        SPDConnection *Orca = spd_open2("Orca", "speech", nullptr, SPD_MODE_THREADED, nullptr, 0, &Error);
-        free(Error);
+        SPDConnection *Orca = OpenStandInOrca();
         QVERIFY(Orca);
-        Orca->callback_end = [](size_t, size_t, SPDNotificationType) { ++Ended; };
-        Orca->callback_cancel = [](size_t, size_t, SPDNotificationType) { ++Cancelled; };
-        spd_set_notification_on(Orca, SPD_END);
-        spd_set_notification_on(Orca, SPD_CANCEL);
         const QByteArray Cells = "Braille-Muster Punkte eins zwei drei vier fünf sechs, Braille-Muster Punkte eins, "
                                  "Braille-Muster Punkte eins zwei, Braille-Muster Punkte eins vier.";
         const auto Move = [&](const QString &Line) {
@@ -235,15 +246,8 @@ private slots:
     // key), neither cuts it off nor is heard after it; Stop silences both.
     void windowTextHeardWhole()
     {
-        static std::atomic<int> Ended, Cancelled;
-        char *Error = nullptr;
-        SPDConnection *Orca = spd_open2("Orca", "speech", nullptr, SPD_MODE_THREADED, nullptr, 0, &Error);
-        free(Error);
+        SPDConnection *Orca = OpenStandInOrca();
         QVERIFY(Orca);
-        Orca->callback_end = [](size_t, size_t, SPDNotificationType) { ++Ended; };
-        Orca->callback_cancel = [](size_t, size_t, SPDNotificationType) { ++Cancelled; };
-        spd_set_notification_on(Orca, SPD_END);
-        spd_set_notification_on(Orca, SPD_CANCEL);
         TSpeechDispatcher Program;
         QVERIFY(Program.IsAvailable());
         QVERIFY(Program.SetVoice(Program.Tokens().value(0)));
@@ -252,7 +256,8 @@ private slots:
         const QString Text = QStringLiteral("Oje! Deine Eingabe ist leider nicht richtig! Folgendes ist falsch: "
                                             "Großbuchstabe, b, au, m. Drücke N für noch einmal oder W für weiter.");
 
-        const double Alone = AudibleSeconds(FServer, [&] { QVERIFY(Program.SpeakWhole(Text)); }, 15);
+        const double Alone = AudibleSeconds(
+            FServer, [&] { QVERIFY(Program.SpeakWhole(Text)); }, 15);
         QTRY_COMPARE_WITH_TIMEOUT(ProgramEnded, 1, 15000);
 
         ProgramEnded = 0;
@@ -262,7 +267,8 @@ private slots:
             [&] {
                 QVERIFY(Program.SpeakWhole(Text));
                 QTest::qWait(150);
-                QVERIFY(spd_say(Orca, SPD_MESSAGE, "Schreibergebnis Dialog. Oje! Deine Eingabe ist leider nicht richtig!") >= 0);
+                QVERIFY(spd_say(Orca, SPD_MESSAGE,
+                                "Schreibergebnis Dialog. Oje! Deine Eingabe ist leider nicht richtig!") >= 0);
                 QTest::qWait(TSpeechDispatcher::CutOffWindowMs + 300);
                 QVERIFY(spd_say(Orca, SPD_MESSAGE, "Meldung, mehrzeiliger Text") >= 0);
             },

@@ -303,7 +303,7 @@ private slots:
         QCOMPARE(FPad->BrlKeyBrd()->PendingDots(), 1 | 8);
         QCOMPARE(Speech.Engine->Spoken, (QStringList{"Punkt 1", "Punkt 2", "Punkt 4", "Punkt 2 weg"}));
         Press(SpaceKey, QStringLiteral(" "));
-        QCOMPARE(PadText(), Cells({0x2809})); // c
+        QCOMPARE(PadText(), Cells({0x2809}));                        // c
         QCOMPARE(Speech.Engine->Spoken.last(), QStringLiteral("c")); // the finished cell is said
         QCOMPARE(FPad->BrlKeyBrd()->PendingDots(), 0);
         Press(SpaceKey, QStringLiteral(" "));

@@ -20,6 +20,7 @@
 #include "settings/BrailleCharsDlgC.h"
 #include "settings/StimmeDlgC.h"
 
+#include "FixtureSettings.h"
 #include "ProgramCopy.h"
 
 #include <QApplication>
@@ -33,15 +34,7 @@
 
 namespace
 {
-const char *Settings = "[Settings]\r\n"
-                       "ShowEinleitung=0\r\n"
-                       "CloseCheck=0\r\n"
-                       "Lernmaterial=Lernmaterial-1\r\n"
-                       "Bereich=Bereich 1\r\n"
-                       "LektionName=01 Woerter lesen.lek\r\n"
-                       "SammelName=Kurs.sam\r\n"
-                       "SammelNameIndex=0\r\n"
-                       "SapiSpeech.Stimme=\r\n";
+const char *const Settings = FixtureSettings;
 } // namespace
 
 // Enter on a focused button presses that button, in every window of the

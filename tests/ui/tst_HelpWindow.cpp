@@ -48,7 +48,8 @@ private slots:
     void initTestCase()
     {
         FPath = qgetenv("PATH");
-        Page(QStringLiteral("Zwei.html"), QStringLiteral("Zweite Seite"), QStringLiteral("<p>Hier ist Seite zwei.</p>"));
+        Page(QStringLiteral("Zwei.html"), QStringLiteral("Zweite Seite"),
+             QStringLiteral("<p>Hier ist Seite zwei.</p>"));
     }
     void cleanup()
     {
@@ -67,9 +68,9 @@ private slots:
     {
         QFETCH(QByteArray, Script);
         Opener(Script);
-        const QString Eins =
-            Page(QStringLiteral("Eins.html"), QStringLiteral("Erste Seite"),
-                 QStringLiteral("<h1>Erste Seite</h1><p>Ein Absatz.</p><p><a href=\"Zwei.html\">Weiter zu zwei</a></p>"));
+        const QString Eins = Page(
+            QStringLiteral("Eins.html"), QStringLiteral("Erste Seite"),
+            QStringLiteral("<h1>Erste Seite</h1><p>Ein Absatz.</p><p><a href=\"Zwei.html\">Weiter zu zwei</a></p>"));
         QStringList Seen;
         bool Shown = false;
         OnHelpWindowShown = [&](THelpWindow *W) {

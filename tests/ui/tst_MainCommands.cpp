@@ -1,4 +1,5 @@
 #include "ModalAnswers.h"
+#include "FixtureSettings.h"
 #include "ProgramCopy.h"
 
 #include "app/SettingsC.h"
@@ -6,8 +7,8 @@
 #include "content/JobsC.h"
 #include "content/MessagesC.h"
 #include "content/PathsC.h"
-#include "help/HelpSystemC.h"
 #include "exercise/AtTextDlgC.h"
+#include "help/HelpSystemC.h"
 #include "lists/ListenDlgC.h"
 #include "main/HauptC.h"
 #include "main/ProgramStartC.h"
@@ -39,16 +40,7 @@
 
 namespace
 {
-const char *Settings = "[Settings]\r\n"
-                       "ShowEinleitung=0\r\n"
-                       "CloseCheck=0\r\n"
-                       "Lernmaterial=Lernmaterial-1\r\n"
-                       "Bereich=Bereich 1\r\n"
-                       "LektionName=01 Woerter lesen.lek\r\n"
-                       "SammelName=Kurs.sam\r\n"
-                       "SammelNameIndex=0\r\n"
-                       "HighScore=17\r\n"
-                       "SapiSpeech.Stimme=\r\n";
+const char *const Settings = FixtureSettings;
 
 // Calls Answer with the next standard message box once it is open; the
 // box must then be closed by Answer. The watch ends with Owner.

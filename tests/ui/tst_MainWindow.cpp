@@ -1,3 +1,4 @@
+#include "FixtureSettings.h"
 #include "ProgramCopy.h"
 #include "RecordingSpeech.h"
 
@@ -27,16 +28,7 @@
 
 namespace
 {
-const char *Settings = "[Settings]\r\n"
-                       "ShowEinleitung=0\r\n"
-                       "CloseCheck=0\r\n"
-                       "Lernmaterial=Lernmaterial-1\r\n"
-                       "Bereich=Bereich 1\r\n"
-                       "LektionName=01 Woerter lesen.lek\r\n"
-                       "SammelName=Kurs.sam\r\n"
-                       "SammelNameIndex=0\r\n"
-                       "HighScore=17\r\n"
-                       "SapiSpeech.Stimme=\r\n";
+const char *const Settings = FixtureSettings;
 
 // Answers the next standard message box with the button whose text is Answer.
 void AnswerMessageBox(const QString &Answer, QString *Seen = nullptr)

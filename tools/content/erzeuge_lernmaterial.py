@@ -642,7 +642,7 @@ def main():
     raetseldateien()
 
     # Lernmaterial.ini, areas and lessons
-    ini = ['[HEADER]', 'Titel=Basisschrift',
+    ini = ['[HEADER]', 'Titel=Basisschrift', 'Reihenfolge=1',
            'Beschreibung=Ein Grundkurs der deutschen Blindenschrift für Erwachsene, die die Schwarzschrift kennen. '
            '\\ Von den ersten Buchstaben bis zu ganzen Sätzen: lesen mit den Fingern, schreiben mit sechs Tasten.',
            '', '[DIRECTORIES]']

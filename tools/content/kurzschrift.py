@@ -832,7 +832,7 @@ def build():
                  ('08 Kurzwoerter 2', 'Weitere Kurzwörter', 'Von, wie, was, auf, auch und andere'),
                  ('09 Saetze und Texte', 'Sätze und Texte in Kurzschrift',
                   'Sätze lesen und tippen, Lücken füllen, Fehler finden, Texte lesen')]
-    ini = ['[HEADER]', 'Titel=Kurzschrift: erste Kürzungen',
+    ini = ['[HEADER]', 'Titel=Kurzschrift: erste Kürzungen', 'Reihenfolge=3',
            'Beschreibung=Ein Aufbaukurs nach der Basisschrift und der Vollschrift. \\Du lernst die häufigsten '
            'Kürzungen der Kurzschrift: Lautgruppen wie er, en und ein, doppelte Mitlaute wie ll und ss, Vorsilben '
            'und Nachsilben wie be-, ver-, -ung und -keit und Wörter in einer Zelle wie und, das und ist. '

@@ -451,7 +451,7 @@ def build(data):
     areas = bereiche(k)
     files = {}
     order = []
-    ini = ['[HEADER]', 'Titel=Vollschrift: Lautgruppen',
+    ini = ['[HEADER]', 'Titel=Vollschrift: Lautgruppen', 'Reihenfolge=2',
            'Beschreibung=Ein Aufbaukurs nach der Basisschrift. \\Du lernst die acht Lautgruppen au, eu, ei, äu, '
            'ie, ch, sch und st, die die Vollschrift mit einer einzigen Zelle schreibt, und wann Buchstaben keine '
            'Lautgruppe bilden. \\Großbuchstaben bekommen wie in der Basisschrift das Großschreibzeichen. '

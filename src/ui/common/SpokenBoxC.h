@@ -7,14 +7,12 @@
 // screen reader runs, and not cut off by the screen reader's announcement.
 // Speech stops when the box closes.
 QMessageBox::StandardButton ShowSpokenBox(QMessageBox::Icon Icon, QWidget *Parent, const QString &Title,
-                                          const QString &Text,
-                                          QMessageBox::StandardButtons Buttons = QMessageBox::Ok,
+                                          const QString &Text, QMessageBox::StandardButtons Buttons = QMessageBox::Ok,
                                           QMessageBox::StandardButton Default = QMessageBox::NoButton);
 
 // A yes/no question, spoken (see ShowSpokenBox).
 inline QMessageBox::StandardButton AskSpoken(QWidget *Parent, const QString &Title, const QString &Text,
-                                             QMessageBox::StandardButtons Buttons = QMessageBox::Yes |
-                                                                                    QMessageBox::No,
+                                             QMessageBox::StandardButtons Buttons = QMessageBox::Yes | QMessageBox::No,
                                              QMessageBox::StandardButton Default = QMessageBox::NoButton)
 {
     return ShowSpokenBox(QMessageBox::Question, Parent, Title, Text, Buttons, Default);

@@ -6,6 +6,12 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+bool IsWhereKeyArrives(QObject *Watched)
+{
+    QWidget *Focus = QApplication::focusWidget();
+    return Focus ? Watched == Focus : Watched == QApplication::activeWindow();
+}
+
 namespace
 {
 class TButtonEnterFilter : public QObject
@@ -20,10 +26,8 @@ public:
         if ((K->key() != Qt::Key_Return && K->key() != Qt::Key_Enter) ||
             (K->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
-        // A key passes the filter several times on its way (with a screen
-        // reader also at the window): act once, at the focused button.
         auto *Button = qobject_cast<QPushButton *>(QApplication::focusWidget());
-        if (!Button || Watched != Button)
+        if (!Button || !IsWhereKeyArrives(Watched))
             return false;
         if (!K->isAutoRepeat() && Button->isEnabled() && Button->isVisible())
             Button->click();

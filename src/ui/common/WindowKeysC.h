@@ -1,5 +1,12 @@
 #pragma once
 
+class QObject;
+
+// A key passes an application-wide filter several times on its way (window,
+// focus widget, parents; with a screen reader also a copy at the window):
+// true where it is delivered, so that a filter acts on it once.
+bool IsWhereKeyArrives(QObject *Watched);
+
 // Keys every window of the program handles alike, installed once for the
 // whole program by the first window that is made.
 //

@@ -1,12 +1,12 @@
 #include "exercise/AtTextDlgC.h"
 
-#include "common/SpokenBoxC.h"
 #include "app/SettingsC.h"
 #include "braille/BrlKeyBrdC.h"
 #include "braille/BrlUniCharC.h"
 #include "common/AccessibilityC.h"
 #include "common/DisplayHelperC.h"
 #include "common/PlainTextMemoC.h"
+#include "common/SpokenBoxC.h"
 #include "content/LektionenC.h"
 #include "help/HelpSystemC.h"
 #include "log/LogC.h"
@@ -767,9 +767,8 @@ void TAT_Text_Dlg::done(int Result)
         StopCountdown();
         FAsking = true;
         SetHookOff();
-        const auto Answer =
-            AskSpoken(this, windowTitle(), QStringLiteral("Soll die Lektion abgebrochen werden?"),
-                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        const auto Answer = AskSpoken(this, windowTitle(), QStringLiteral("Soll die Lektion abgebrochen werden?"),
+                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         FAsking = false;
         if (Answer != QMessageBox::Yes) {
             if (Running && FZeitfaktor > 0)

@@ -1,8 +1,9 @@
 #include "help/HelpUiC.h"
 
-#include "common/SpokenBoxC.h"
 #include "app/SettingsC.h"
 #include "braille/BrlUniCharC.h"
+#include "common/SpokenBoxC.h"
+#include "common/WindowKeysC.h"
 #include "help/HelpSystemC.h"
 #include "help/HelpWindowC.h"
 #include "run/SpeakTextDlgC.h"
@@ -20,7 +21,8 @@ void InstallDesktopHelp()
         return true;
     });
     InstallErrorBox([](const QString &Text) {
-        ShowSpokenBox(QMessageBox::Critical, QApplication::activeWindow(), QApplication::applicationDisplayName(), Text);
+        ShowSpokenBox(QMessageBox::Critical, QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                      Text);
     });
 }
 
@@ -52,10 +54,7 @@ public:
         auto *K = static_cast<QKeyEvent *>(E);
         if (K->key() != Qt::Key_F1 || K->modifiers() != Qt::NoModifier)
             return false;
-        // A key passes the filter several times on its way: act once, where
-        // it is delivered.
-        QWidget *Focus = QApplication::focusWidget();
-        if (Focus ? Watched != Focus : Watched != QApplication::activeWindow())
+        if (!IsWhereKeyArrives(Watched))
             return false;
         if ((SplashScreenForm && SplashScreenForm->isVisible()) || !HelpSystem)
             return false;

@@ -1,38 +1,38 @@
 #include "main/HauptC.h"
 
-#include "common/SpokenBoxC.h"
 #include "app/SettingsC.h"
 #include "braille/BrlUniCharC.h"
-#include "common/WindowKeysC.h"
 #include "common/AccessibilityC.h"
 #include "common/DisplayHelperC.h"
 #include "common/ModalC.h"
 #include "common/PlainTextMemoC.h"
+#include "common/SpokenBoxC.h"
 #include "common/StartupMarksC.h"
 #include "common/TextPaneMenuC.h"
-#include "exercise/AtTextDlgC.h"
-#include "lists/ListenDlgC.h"
+#include "common/WindowKeysC.h"
+#include "content/FilesHelperC.h"
 #include "content/GlobalsC.h"
 #include "content/JobsC.h"
 #include "content/LektionenC.h"
 #include "content/MessagesC.h"
-#include "content/FilesHelperC.h"
 #include "content/PathsC.h"
 #include "content/RandomC.h"
 #include "content/TextFileC.h"
 #include "content/TypenHelperC.h"
+#include "exercise/AtTextDlgC.h"
 #include "help/HelpSystemC.h"
 #include "help/HelpUiC.h"
+#include "keytest/TastaturtestDlgC.h"
+#include "lists/ListenDlgC.h"
 #include "log/LogC.h"
 #include "main/SplashScreenC.h"
 #include "pad/BraillePadDlgC.h"
-#include "run/SpeakTextDlgC.h"
 #include "platform/DesktopLinkC.h"
 #include "progress/FortschrittC.h"
 #include "progress/FortschrittDlgC.h"
 #include "progress/FortschrittMelderC.h"
 #include "progress/WiederholungslektionC.h"
-#include "keytest/TastaturtestDlgC.h"
+#include "run/SpeakTextDlgC.h"
 #include "settings/BackFontDlgC.h"
 #include "settings/BrailleCharsDlgC.h"
 #include "settings/StimmeDlgC.h"
@@ -1274,9 +1274,9 @@ void TForm1_TW::MM_H_UpdateClick()
     const QByteArray Data = (Lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
     if (!WriteFileWhole(File, Data, UserFileWriteAttempts)) {
         ShowSpokenBox(QMessageBox::Critical, this, ProgramTitle,
-                              QStringLiteral("Es ist ein Fehler beim Aktualisieren aufgetreten!\r\n"
-                                             "Die Datei \"%1\" konnte nicht gespeichert werden.")
-                                  .arg(File));
+                      QStringLiteral("Es ist ein Fehler beim Aktualisieren aufgetreten!\r\n"
+                                     "Die Datei \"%1\" konnte nicht gespeichert werden.")
+                          .arg(File));
         activateWindow();
         return;
     }
@@ -1329,9 +1329,10 @@ void TForm1_TW::TimerShowHelpTimer()
                                  ? FJobs->Sammellektionen().FindSammeldatei(StandardSammellektion)
                                  : nullptr;
     // Offered by its title, the name the learner knows from the introduction.
-    if (Standard && AskSpoken(this, ProgramTitle,
-                                          QStringLiteral("Soll jetzt die Sammellektion „%1“ gestartet werden?")
-                                              .arg(Standard->Titel())) == QMessageBox::Yes) {
+    if (Standard &&
+        AskSpoken(this, ProgramTitle,
+                  QStringLiteral("Soll jetzt die Sammellektion „%1“ gestartet werden?").arg(Standard->Titel())) ==
+            QMessageBox::Yes) {
         Sammellektion = Standard;
         SammelName = Standard->FileInfo().Name;
         SammelNameIndex = -1;
@@ -1406,17 +1407,17 @@ void TForm1_TW::WMUserActivate()
 
 bool TForm1_TW::FormCloseQuery()
 {
-    bool Allowed = AutoClose || !CloseCheck ||
-                   AskSpoken(this, ProgramTitle, QStringLiteral("Soll das Programm geschlossen werden?")) ==
-                       QMessageBox::Yes;
+    bool Allowed =
+        AutoClose || !CloseCheck ||
+        AskSpoken(this, ProgramTitle, QStringLiteral("Soll das Programm geschlossen werden?")) == QMessageBox::Yes;
     AutoClose = false;
     if (Allowed) {
         MainWindowState = isMaximized() ? 2 : 0;
         if (!SaveSettingsFile(ProfilePath + SettingsFileName))
             Allowed = ShowSpokenBox(QMessageBox::Warning, this, ProgramTitle,
-                                           QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!\r\n"
-                                                          "Soll das Programm trotzdem geschlossen werden?"),
-                                           QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+                                    QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!\r\n"
+                                                   "Soll das Programm trotzdem geschlossen werden?"),
+                                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
     if (!Allowed)
         activateWindow();

@@ -64,8 +64,7 @@ public:
         *MM_AK_BraillePad, *MM_AK_Fortschritt, *MM_AK_Wiederholen;
     QAction *MM_A_BackFont;
     QAction *MM_E_BrailleChars, *MM_E_Querztastatur, *MM_E_BrailleSize, *MM_E_CloseCheck, *MM_E_Sounds, *MM_E_Stimme,
-        *MM_E_SplashScreen, *MM_E_HighScoreClear, *MM_E_Tastaturtest, *MM_E_EineTaste,
-        *MM_E_ZeichenAnsagen;
+        *MM_E_SplashScreen, *MM_E_HighScoreClear, *MM_E_Tastaturtest, *MM_E_EineTaste, *MM_E_ZeichenAnsagen;
     QAction *MM_H_Hilfe, *MM_H_Einleitung, *MM_H_Kurztasten, *MM_H_TechnischesHandbuch, *MM_H_History, *MM_H_Mail,
         *MM_H_Homepage, *MM_H_Update, *MM_H_Info;
     QAction *PM_EL_Liste, *PM_EL_Starte, *PM_SL_Liste, *PM_SL_Starte, *PM_SL_Gehe, *PM_LM_Liste;

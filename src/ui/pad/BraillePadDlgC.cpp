@@ -1,12 +1,12 @@
 #include "pad/BraillePadDlgC.h"
 
-#include "common/SpokenBoxC.h"
 #include "app/SettingsC.h"
 #include "braille/BrlKeyBrdC.h"
 #include "braille/BrlUniCharC.h"
 #include "common/DisplayHelperC.h"
 #include "common/ModalC.h"
 #include "common/PlainTextMemoC.h"
+#include "common/SpokenBoxC.h"
 #include "content/FilesHelperC.h"
 #include "content/PathsC.h"
 #include "content/TextFileC.h"
@@ -190,8 +190,8 @@ bool TBraillePadDlg::AskSaveChanges()
         return true;
     SetBrlKeyBrdOff();
     const auto Answer = AskSpoken(this, QApplication::applicationDisplayName(),
-                                              QStringLiteral("Sollen die Änderungen gespeichert werden?"),
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+                                  QStringLiteral("Sollen die Änderungen gespeichert werden?"),
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     ComeBack();
     if (Answer == QMessageBox::Yes)
         return SaveBrailleText(!HasName());

@@ -1,11 +1,11 @@
 #include "pad/LoadSaveDlgC.h"
 
-#include "common/SpokenBoxC.h"
 #include "app/SettingsC.h"
 #include "common/AccessibilityC.h"
 #include "common/DisplayHelperC.h"
-#include "common/ModalC.h"
 #include "common/LabeledEditC.h"
+#include "common/ModalC.h"
+#include "common/SpokenBoxC.h"
 #include "content/PathsC.h"
 #include "content/TextFileC.h"
 #include "help/HelpSystemC.h"
@@ -290,8 +290,8 @@ void TLoadSaveDlg::done(int Result)
             }
             if (QFileInfo::exists(GetFilename())) {
                 const bool Yes = AskSpoken(this, QApplication::applicationDisplayName(),
-                                                       QStringLiteral("Soll die Datei \"%1\" überschrieben werden?")
-                                                           .arg(FileNamePart(GetFilename()))) == QMessageBox::Yes;
+                                           QStringLiteral("Soll die Datei \"%1\" überschrieben werden?")
+                                               .arg(FileNamePart(GetFilename()))) == QMessageBox::Yes;
                 if (!Yes) {
                     activateWindow();
                     LeFile->Edit->setFocus();

@@ -1,9 +1,9 @@
 #include "settings/BackFontDlgC.h"
 
-#include "common/SpokenBoxC.h"
 #include "common/AccessibilityC.h"
 #include "common/DisplayHelperC.h"
 #include "common/LabeledEditC.h"
+#include "common/SpokenBoxC.h"
 #include "help/HelpSystemC.h"
 #include "settings/BrailleCharsDlgC.h"
 
@@ -226,8 +226,8 @@ void TBackFontDlg::Btn1OKClick()
 {
     if (CoBoColors->currentIndex() == CoBoBackColors->currentIndex()) {
         const bool Go = AskSpoken(this, windowTitle(),
-                                              QStringLiteral("Schriftfarbe und Hintergrundfarbe sind identisch!\r\n"
-                                                             "Soll trotzdem fortgesetzt werden?")) == QMessageBox::Yes;
+                                  QStringLiteral("Schriftfarbe und Hintergrundfarbe sind identisch!\r\n"
+                                                 "Soll trotzdem fortgesetzt werden?")) == QMessageBox::Yes;
         // Without a window manager nothing becomes active again by itself.
         activateWindow();
         if (!Go) {
