@@ -148,9 +148,29 @@ void TSpeech::SetVolume(int Value)
             E->SetVolume(Value);
 }
 
+TSpeechEngine *TSpeech::ScreenReaderStandIn()
+{
+    // The screen reader was to speak, and none that speaks runs (it ended
+    // while the program runs, or never started): the program's own German
+    // voice speaks instead, until one runs again.
+    if (FTolk->HasSpeech())
+        return nullptr;
+    if (auto *Sd = dynamic_cast<TSpeechDispatcher *>(FEngine1.get()); Sd && Sd->IsAvailable()) {
+        if (!Sd->Voice().isEmpty() || Sd->UseLanguage(QStringLiteral("de")))
+            return Sd;
+    }
+    return FEngine2 && FEngine2->IsAvailable() && !FEngine2->Voice().isEmpty() ? FEngine2.get() : nullptr;
+}
+
 void TSpeech::Speak(const QString &Text, bool StopS)
 {
     if (FNrIndex.Nr == 0) {
+        if (TSpeechEngine *E = ScreenReaderStandIn()) {
+            if (StopS)
+                E->Stop();
+            E->Speak(SpeakableText(Text));
+            return;
+        }
         FTolk->Speak(Text, StopS);
         return;
     }
@@ -165,7 +185,10 @@ void TSpeech::Speak(const QString &Text, bool StopS)
 void TSpeech::SpeakWhole(const QString &Text)
 {
     if (FNrIndex.Nr == 0) {
-        FTolk->SpeakWhole(Text);
+        if (TSpeechEngine *E = ScreenReaderStandIn())
+            E->SpeakWhole(SpeakableText(Text));
+        else
+            FTolk->SpeakWhole(Text);
         return;
     }
     TSpeechEngine *E = Voiced(FNrIndex.Nr);
@@ -194,10 +217,14 @@ void TSpeech::UseProvisionalVoice()
 
 void TSpeech::Stop()
 {
-    if (FNrIndex.Nr == 0)
+    if (FNrIndex.Nr == 0) {
         FTolk->Stop();
-    else if (TSpeechEngine *E = Engine(FNrIndex.Nr))
+        for (TSpeechEngine *E : Engines())
+            if (!E->Voice().isEmpty())
+                E->Stop();
+    } else if (TSpeechEngine *E = Engine(FNrIndex.Nr)) {
         E->Stop();
+    }
 }
 
 std::function<void()> TSpeech::OnEndStream() const

@@ -73,6 +73,9 @@ public:
 
 private:
     TSpeechEngine *Engine(int Nr) const;
+    // The engine that speaks for the screen reader while none that speaks
+    // runs; null while one does.
+    TSpeechEngine *ScreenReaderStandIn();
     QList<TSpeechEngine *> Engines() const;
     // Engine Nr when it has a current voice, else null.
     TSpeechEngine *Voiced(int Nr) const;

@@ -16,7 +16,10 @@ class tst_Speech : public QObject
     Q_OBJECT
 
 public:
-    explicit tst_Speech(QString AServer) : FServer(std::move(AServer)) {}
+    explicit tst_Speech(QString AServer)
+        : FServer(std::move(AServer))
+    {
+    }
 
 private:
     QString FServer;
@@ -80,11 +83,14 @@ private slots:
         int Ended = 0;
         S.SetOnEndStream([&Ended] { ++Ended; });
         // No voice selected: silence.
-        QCOMPARE(AudibleSeconds(FServer, [&] { S.Speak(QStringLiteral("Hallo Welt"), true); }, 1.5), 0.0);
+        QCOMPARE(AudibleSeconds(
+                     FServer, [&] { S.Speak(QStringLiteral("Hallo Welt"), true); }, 1.5),
+                 0.0);
 
         S.SetTokenNrIndex(S.FindDescriptionInTokensNrIndex(S.FindRandomDescription(QStringLiteral("German"))));
         QVERIFY(S.OnEndStream());
-        const double Whole = AudibleSeconds(FServer, [&] { S.Speak(QStringLiteral("Hallo, das ist ein Satz zum Testen."), true); }, 4);
+        const double Whole = AudibleSeconds(
+            FServer, [&] { S.Speak(QStringLiteral("Hallo, das ist ein Satz zum Testen."), true); }, 4);
         QVERIFY2(Whole > 1.0, qPrintable(QString::number(Whole)));
         QTRY_COMPARE(Ended, 1);
 
@@ -92,13 +98,39 @@ private slots:
         const double Cut = AudibleSeconds(
             FServer,
             [&] {
-                S.Speak(QStringLiteral("Dieser lange Satz wird nach kurzer Zeit abgebrochen und nie zu Ende gesprochen."), true);
+                S.Speak(
+                    QStringLiteral("Dieser lange Satz wird nach kurzer Zeit abgebrochen und nie zu Ende gesprochen."),
+                    true);
                 QTest::qWait(300);
                 S.Speak(QString(), true);
             },
             3);
         QVERIFY2(Cut > 0.05 && Cut < 0.7, qPrintable(QString::number(Cut)));
         QCOMPARE(Ended, 1);
+    }
+
+    // The screen reader chosen as the voice and none running (it ended, or
+    // never started): the program's own German voice speaks instead.
+    void screenReaderGoneOwnVoiceSpeaks()
+    {
+        TSpeech S(false);
+        S.SetTokenNrIndex({0, -1});
+        QCOMPARE(S.TokenDescription(), TSpeech::ScreenReaderDescription);
+        QVERIFY(S.Tolk().DetectScreenReader().isEmpty());
+        const double Heard = AudibleSeconds(
+            FServer, [&] { S.SpeakWhole(QStringLiteral("Soll das Programm geschlossen werden?")); }, 4);
+        QVERIFY2(Heard > 0.8, qPrintable(QString::number(Heard)));
+        const double Stopped = AudibleSeconds(
+            FServer,
+            [&] {
+                S.Speak(
+                    QStringLiteral("Dieser lange Satz wird nach kurzer Zeit abgebrochen und nie zu Ende gesprochen."),
+                    true);
+                QTest::qWait(300);
+                S.Stop();
+            },
+            3);
+        QVERIFY2(Stopped > 0.05 && Stopped < 0.7, qPrintable(QString::number(Stopped)));
     }
 
     void speakTextIsGatedTwice_data()
@@ -121,7 +153,8 @@ private slots:
         Speech = &S;
         const QString Saved = SapiSpeechStimme;
         SapiSpeechStimme = Stimme;
-        const double Audible = AudibleSeconds(FServer, [&] { SpeakText(QStringLiteral("Guten Tag"), Enabled); }, 2);
+        const double Audible = AudibleSeconds(
+            FServer, [&] { SpeakText(QStringLiteral("Guten Tag"), Enabled); }, 2);
         SapiSpeechStimme = Saved;
         Speech = nullptr;
         QCOMPARE(Audible > 0.2, Heard);
