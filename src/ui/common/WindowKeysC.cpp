@@ -14,35 +14,47 @@ bool IsWhereKeyArrives(QObject *Watched)
 
 namespace
 {
-class TButtonEnterFilter : public QObject
+class TKeyPressFilter : public QObject
 {
 public:
-    using QObject::QObject;
+    TKeyPressFilter(QObject *Parent, std::function<bool(QKeyEvent *)> Act)
+        : QObject(Parent)
+        , FAct(std::move(Act))
+    {
+    }
     bool eventFilter(QObject *Watched, QEvent *E) override
     {
-        if (E->type() != QEvent::KeyPress)
-            return false;
-        auto *K = static_cast<QKeyEvent *>(E);
-        if ((K->key() != Qt::Key_Return && K->key() != Qt::Key_Enter) ||
-            (K->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-            return false;
-        auto *Button = qobject_cast<QPushButton *>(QApplication::focusWidget());
-        if (!Button || !IsWhereKeyArrives(Watched))
-            return false;
-        if (!K->isAutoRepeat() && Button->isEnabled() && Button->isVisible())
-            Button->click();
-        return true;
+        return E->type() == QEvent::KeyPress && IsWhereKeyArrives(Watched) && FAct(static_cast<QKeyEvent *>(E));
     }
+
+private:
+    std::function<bool(QKeyEvent *)> FAct;
 };
 } // namespace
+
+QObject *InstallKeyPressFilter(std::function<bool(QKeyEvent *)> Act)
+{
+    auto *Filter = new TKeyPressFilter(qApp, std::move(Act));
+    qApp->installEventFilter(Filter);
+    return Filter;
+}
 
 void EnsureButtonEnterKey()
 {
     static QObject *Filter = nullptr;
     if (Filter || !qApp)
         return;
-    Filter = new TButtonEnterFilter(qApp);
-    qApp->installEventFilter(Filter);
+    Filter = InstallKeyPressFilter([](QKeyEvent *K) {
+        if ((K->key() != Qt::Key_Return && K->key() != Qt::Key_Enter) ||
+            (K->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto *Button = qobject_cast<QPushButton *>(QApplication::focusWidget());
+        if (!Button)
+            return false;
+        if (!K->isAutoRepeat() && Button->isEnabled() && Button->isVisible())
+            Button->click();
+        return true;
+    });
 }
 
 void EnsureSpeechStopOnDeactivation()

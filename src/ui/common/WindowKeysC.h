@@ -1,11 +1,18 @@
 #pragma once
 
+#include <functional>
+
+class QKeyEvent;
 class QObject;
 
 // A key passes an application-wide filter several times on its way (window,
 // focus widget, parents; with a screen reader also a copy at the window):
 // true where it is delivered, so that a filter acts on it once.
 bool IsWhereKeyArrives(QObject *Watched);
+
+// An application-wide filter that hands each key press, once where it
+// arrives, to Act; Act returns whether it took the key.
+QObject *InstallKeyPressFilter(std::function<bool(QKeyEvent *)> Act);
 
 // Keys every window of the program handles alike, installed once for the
 // whole program by the first window that is made.

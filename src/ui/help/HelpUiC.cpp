@@ -41,32 +41,16 @@ int ShowEinleitungDlg()
     return Result;
 }
 
-namespace
+void InstallHelpKey()
 {
-class THelpKeyFilter : public QObject
-{
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *Watched, QEvent *E) override
-    {
-        if (E->type() != QEvent::KeyPress)
-            return false;
-        auto *K = static_cast<QKeyEvent *>(E);
+    InstallKeyPressFilter([](QKeyEvent *K) {
         if (K->key() != Qt::Key_F1 || K->modifiers() != Qt::NoModifier)
-            return false;
-        if (!IsWhereKeyArrives(Watched))
             return false;
         if ((SplashScreenForm && SplashScreenForm->isVisible()) || !HelpSystem)
             return false;
         HelpSystem->OpenHtmlFile();
         return true;
-    }
-};
-} // namespace
-
-void InstallHelpKey()
-{
-    qApp->installEventFilter(new THelpKeyFilter(qApp));
+    });
 }
 
 bool OpenDocument(const QString &Path)
