@@ -148,33 +148,24 @@ void TSpeech::SetVolume(int Value)
             E->SetVolume(Value);
 }
 
-TSpeechEngine *TSpeech::ScreenReaderStandIn()
+TSpeechEngine *TSpeech::OwnGermanVoice()
 {
-    // The screen reader was to speak, and none that speaks runs (it ended
-    // while the program runs, or never started): the program's own German
-    // voice speaks instead, until one runs again.
-    if (FTolk->HasSpeech())
-        return nullptr;
-    if (auto *Sd = dynamic_cast<TSpeechDispatcher *>(FEngine1.get()); Sd && Sd->IsAvailable()) {
-        if (!Sd->Voice().isEmpty() || Sd->UseLanguage(QStringLiteral("de")))
-            return Sd;
-    }
+    if (auto *Sd = dynamic_cast<TSpeechDispatcher *>(FEngine1.get());
+        Sd && (!Sd->Voice().isEmpty() || Sd->UseLanguage(QStringLiteral("de"))))
+        return Sd;
     return FEngine2 && FEngine2->IsAvailable() && !FEngine2->Voice().isEmpty() ? FEngine2.get() : nullptr;
 }
 
 void TSpeech::Speak(const QString &Text, bool StopS)
 {
-    if (FNrIndex.Nr == 0) {
-        if (TSpeechEngine *E = ScreenReaderStandIn()) {
-            if (StopS)
-                E->Stop();
-            E->Speak(SpeakableText(Text));
-            return;
-        }
-        FTolk->Speak(Text, StopS);
-        return;
-    }
     TSpeechEngine *E = Voiced(FNrIndex.Nr);
+    if (FNrIndex.Nr == 0) {
+        // The screen reader speaks; while none that speaks runs (it ended,
+        // or never started), the program's own German voice stands in.
+        if (FTolk->Speak(Text, StopS))
+            return;
+        E = OwnGermanVoice();
+    }
     if (!E)
         return;
     if (StopS)
@@ -184,14 +175,12 @@ void TSpeech::Speak(const QString &Text, bool StopS)
 
 void TSpeech::SpeakWhole(const QString &Text)
 {
-    if (FNrIndex.Nr == 0) {
-        if (TSpeechEngine *E = ScreenReaderStandIn())
-            E->SpeakWhole(SpeakableText(Text));
-        else
-            FTolk->SpeakWhole(Text);
-        return;
-    }
     TSpeechEngine *E = Voiced(FNrIndex.Nr);
+    if (FNrIndex.Nr == 0) {
+        if (FTolk->SpeakWhole(Text))
+            return;
+        E = OwnGermanVoice();
+    }
     if (!E)
         return;
     // The built-in voice plays on its own: the screen reader is held off
@@ -205,12 +194,10 @@ void TSpeech::UseProvisionalVoice()
 {
     if (FNrIndex.Nr >= 0)
         return;
-    if (auto *Sd = dynamic_cast<TSpeechDispatcher *>(FEngine1.get()); Sd && Sd->UseLanguage(QStringLiteral("de")))
-        FNrIndex = {1, -1};
-    else if (FEngine2 && FEngine2->IsAvailable() && !FEngine2->Voice().isEmpty())
-        FNrIndex = {2, -1};
-    else
+    TSpeechEngine *E = OwnGermanVoice();
+    if (!E)
         return;
+    FNrIndex = {E == FEngine1.get() ? 1 : 2, -1};
     SetRate(FRate);
     SetVolume(FVolume);
 }

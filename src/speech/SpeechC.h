@@ -73,9 +73,11 @@ public:
 
 private:
     TSpeechEngine *Engine(int Nr) const;
-    // The engine that speaks for the screen reader while none that speaks
-    // runs; null while one does.
-    TSpeechEngine *ScreenReaderStandIn();
+    // The service's German voice (its own, before or without the voice
+    // list), else the built-in one; null when neither can speak. Speaks for
+    // the screen reader while none that speaks runs, and until a voice is
+    // chosen.
+    TSpeechEngine *OwnGermanVoice();
     QList<TSpeechEngine *> Engines() const;
     // Engine Nr when it has a current voice, else null.
     TSpeechEngine *Voiced(int Nr) const;

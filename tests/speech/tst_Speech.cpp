@@ -25,6 +25,21 @@ private:
     QString FServer;
     QTemporaryDir FDir;
 
+    // Seconds heard of a long sentence that Stop cuts off 300 ms after it began.
+    double CutOffSeconds(TSpeech &S, const std::function<void()> &Stop)
+    {
+        return AudibleSeconds(
+            FServer,
+            [&] {
+                S.Speak(
+                    QStringLiteral("Dieser lange Satz wird nach kurzer Zeit abgebrochen und nie zu Ende gesprochen."),
+                    true);
+                QTest::qWait(300);
+                Stop();
+            },
+            3);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -95,16 +110,7 @@ private slots:
         QTRY_COMPARE(Ended, 1);
 
         // An empty text with StopS only cuts off.
-        const double Cut = AudibleSeconds(
-            FServer,
-            [&] {
-                S.Speak(
-                    QStringLiteral("Dieser lange Satz wird nach kurzer Zeit abgebrochen und nie zu Ende gesprochen."),
-                    true);
-                QTest::qWait(300);
-                S.Speak(QString(), true);
-            },
-            3);
+        const double Cut = CutOffSeconds(S, [&] { S.Speak(QString(), true); });
         QVERIFY2(Cut > 0.05 && Cut < 0.7, qPrintable(QString::number(Cut)));
         QCOMPARE(Ended, 1);
     }
@@ -123,16 +129,7 @@ private slots:
         const double Heard = AudibleSeconds(
             FServer, [&] { S.SpeakWhole(QStringLiteral("Soll das Programm geschlossen werden?")); }, 4);
         QVERIFY2(Heard > 0.8, qPrintable(QString::number(Heard)));
-        const double Stopped = AudibleSeconds(
-            FServer,
-            [&] {
-                S.Speak(
-                    QStringLiteral("Dieser lange Satz wird nach kurzer Zeit abgebrochen und nie zu Ende gesprochen."),
-                    true);
-                QTest::qWait(300);
-                S.Stop();
-            },
-            3);
+        const double Stopped = CutOffSeconds(S, [&] { S.Stop(); });
         QVERIFY2(Stopped > 0.05 && Stopped < 0.7, qPrintable(QString::number(Stopped)));
     }
 

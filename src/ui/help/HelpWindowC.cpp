@@ -5,10 +5,8 @@
 #include "common/ModalC.h"
 #include "log/LogC.h"
 
-#include <QDir>
+#include <QDesktopServices>
 #include <QFileInfo>
-#include <QKeyEvent>
-#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -26,8 +24,7 @@ THelpWindow::THelpWindow(QWidget *AOwner, const QString &APath)
     // reached with Tab and followed with Enter.
     Browser->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse |
                                      Qt::LinksAccessibleByKeyboard | Qt::LinksAccessibleByMouse);
-    Browser->setOpenExternalLinks(false);
-    Browser->setOpenLinks(true);
+    Browser->setOpenLinks(false);
     BtnZurueck = new QPushButton(QStringLiteral("&Zurück"), this);
     BtnSchliessen = new QPushButton(QStringLiteral("S&chließen"), this);
     for (QPushButton *B : {BtnZurueck, BtnSchliessen})
@@ -41,10 +38,13 @@ THelpWindow::THelpWindow(QWidget *AOwner, const QString &APath)
         ShowTitle();
         Browser->moveCursor(QTextCursor::Start);
     });
-    // Pages of other sites go to the desktop; pages of the help stay here.
+    // Pages of the help stay here; pages of other sites go to the desktop.
     connect(Browser, &QTextBrowser::anchorClicked, this, [this](const QUrl &Url) {
-        if (!Url.isLocalFile() && !Url.isRelative())
-            Browser->setSource(Browser->source());
+        const QUrl Target = Browser->source().resolved(Url);
+        if (Target.isLocalFile())
+            Browser->setSource(Target);
+        else
+            QDesktopServices::openUrl(Target);
     });
     BtnZurueck->setEnabled(false);
     Browser->setSource(QUrl::fromLocalFile(QFileInfo(APath).absoluteFilePath()));
@@ -104,30 +104,29 @@ void OpenHelpPage(const QString &Path)
 {
     // The desktop's opener: when it is missing, cannot start or reports
     // that nothing opened the page, the page opens here.
+    const auto Fallback = [Path](const QString &Message) {
+        LogAdd(Message + QStringLiteral(": die Seite wird in Tastwerk gezeigt."));
+        ShowInWindow(Path);
+    };
     const QString Opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (Opener.isEmpty()) {
-        LogAdd(QStringLiteral("Kein Programm zum Öffnen von \"%1\" gefunden: die Seite wird in Tastwerk gezeigt.")
-                   .arg(Path));
-        ShowInWindow(Path);
+        Fallback(QStringLiteral("Kein Programm zum Öffnen von \"%1\" gefunden").arg(Path));
         return;
     }
     auto *P = new QProcess;
     P->setProgram(Opener);
     P->setArguments({QUrl::fromLocalFile(Path).toString()});
-    QObject::connect(P, &QProcess::finished, P, [P, Path](int Code, QProcess::ExitStatus Status) {
+    QObject::connect(P, &QProcess::finished, P, [P, Path, Fallback](int Code, QProcess::ExitStatus Status) {
         P->deleteLater();
-        if (Status == QProcess::NormalExit && Code == 0)
-            return;
-        LogAdd(QStringLiteral("\"%1\" konnte nicht geöffnet werden (xdg-open: %2): die Seite wird in Tastwerk gezeigt.")
-                   .arg(Path, QString::fromLocal8Bit(P->readAllStandardError()).trimmed()));
-        ShowInWindow(Path);
+        if (Status != QProcess::NormalExit || Code != 0)
+            Fallback(QStringLiteral("\"%1\" konnte nicht geöffnet werden (xdg-open: %2)")
+                         .arg(Path, QString::fromLocal8Bit(P->readAllStandardError()).trimmed()));
     });
-    QObject::connect(P, &QProcess::errorOccurred, P, [P, Path](QProcess::ProcessError E) {
+    QObject::connect(P, &QProcess::errorOccurred, P, [P, Path, Fallback](QProcess::ProcessError E) {
         if (E != QProcess::FailedToStart)
             return;
         P->deleteLater();
-        LogAdd(QStringLiteral("\"%1\" konnte nicht geöffnet werden: die Seite wird in Tastwerk gezeigt.").arg(Path));
-        ShowInWindow(Path);
+        Fallback(QStringLiteral("\"%1\" konnte nicht geöffnet werden").arg(Path));
     });
     P->start();
 }

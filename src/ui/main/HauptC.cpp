@@ -446,12 +446,11 @@ void TForm1_TW::SelectVoice()
     if (!FSpeech || IsProgramClosing)
         return;
     if (!VoicesReady) {
-        if (FDefaultVoiceWanted)
+        if (DefaultVoicePending)
             FSpeech->UseProvisionalVoice();
         return;
     }
-    if (FDefaultVoiceWanted) {
-        FDefaultVoiceWanted = false;
+    if (DefaultVoicePending) {
         DefaultVoicePending = false;
         SapiSpeechStimme = FSpeech->FindRandomDescription(QStringLiteral("German"));
     }
@@ -462,17 +461,16 @@ void TForm1_TW::SelectVoice()
 
 bool TForm1_TW::LoadIni()
 {
-    // A file without a voice gets a German one; the voices are known only
-    // once the speech service has listed them, so the choice waits for that.
-    FindRandomVoiceDescription = [this](const QString &) {
-        FDefaultVoiceWanted = true;
+    // A file without a voice (a first start) gets a German one; the voices
+    // are known only once the speech service has listed them, so the choice
+    // waits for that, and a provisional voice speaks until then.
+    DefaultVoicePending = false;
+    FindRandomVoiceDescription = [](const QString &) {
+        DefaultVoicePending = true;
         return QString();
     };
     const bool Ok = LoadSettingsFile(ProfilePath + SettingsFileName);
     FindRandomVoiceDescription = nullptr;
-    // No voice stored (a first start): the introduction is not to wait for
-    // the voice list, a provisional voice speaks until then.
-    DefaultVoicePending = FDefaultVoiceWanted;
     // A damaged record is reported in the log and replaced by its copy.
     FFortschritt->LoadFile(TFortschritt::DefaultFileName());
     return Ok;

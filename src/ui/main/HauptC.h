@@ -160,7 +160,6 @@ private:
     QTimer FLoadWait;
     bool FStarted = false;
     bool FClosing = false;
-    bool FDefaultVoiceWanted = false;
     std::atomic<bool> FHelpWanted{false};
     // The maker's links, read from the address file when the help menu opens.
     QString FMail;

@@ -286,7 +286,6 @@ void TLoadSaveDlg::done(int Result)
                               QStringLiteral("Der Name \"%1\" enthält Zeichen, die ein Dateiname nicht haben kann, "
                                              "oder eine andere Endung. Der Text wird als \"%2\" gespeichert.")
                                   .arg(Typed, Cleaned));
-                activateWindow();
             }
             if (QFileInfo::exists(GetFilename())) {
                 const bool Yes = AskSpoken(this, QApplication::applicationDisplayName(),

@@ -76,9 +76,10 @@ TSpeakTextDlg::TSpeakTextDlg(QWidget *AOwner, const QString &ACaption, const QSt
     PM_Re_LinesUp = Menu.LinesUp;
     FSpeakTextLines = std::make_unique<TSpeakTextLines>(FMemo.get());
     FSpeakTextString = TrimRight(ASpeakTextString);
+    FDisplay = BrlUniChar ? BrlUniChar->Translate(FText, ttToUniBrl, false) : FText;
     // Spoken as shown: markup and cells alike come out as cells first.
     if (FSpeakTextString.isEmpty())
-        FSpeakTextString = SpokenForm(BrlUniChar ? BrlUniChar->Translate(FText, ttToUniBrl, false) : FText);
+        FSpeakTextString = SpokenForm(FDisplay);
     SetSapiSpeechEnabled(ASapiSpeechEnabled);
     SetSoundsEnabled(ASoundsEnabled);
 
@@ -166,10 +167,7 @@ void TSpeakTextDlg::FormShow()
     FillWorkArea(this);
     LayoutControls();
     Re1->setFocus();
-    QString Display = FText;
-    if (BrlUniChar)
-        Display = BrlUniChar->Translate(FText, ttToUniBrl, false);
-    FMemo->SetText(Display + QStringLiteral("\r\n"));
+    FMemo->SetText(FDisplay + QStringLiteral("\r\n"));
     FMemo->SetSelStart(0);
     FSpeakTextLines->Clear();
     FSpeakTextLines->SetSpeakTextString(FSpeakTextString);

@@ -81,6 +81,7 @@ private:
     bool FSapiSpeechEnabled = false;
     bool FSoundsEnabled = false;
     QString FText;
+    QString FDisplay; // the text as shown: braille as cells
     QString FSpeakTextString;
     std::unique_ptr<TPlainTextMemo> FMemo;
     std::unique_ptr<TSpeakTextLines> FSpeakTextLines;
