@@ -14,6 +14,8 @@ public:
 
     bool Speak(const QString &, bool) override { return false; }
     bool Braille(const QString &S) override;
+    bool BrailleLine(const QString &Line, int Caret) override;
+    void Release() override { Disconnect(); }
     bool IsSpeaking() override { return false; }
     bool Silence() override { return false; }
     bool IsActive() override;
@@ -22,6 +24,8 @@ public:
 private:
     bool Connect();
     void Disconnect();
+    bool Write(const QString &S, int Cursor);
 
     bool FConnected = false;
+    int FCells = 0; // the display's width
 };

@@ -24,6 +24,11 @@ public:
     // announcement of the window.
     virtual bool SpeakWhole(const QString &S) { return Speak(S, true); }
     virtual bool Braille(const QString &S) = 0;
+    // One line with the caret in it (its position in Line, -1 for none):
+    // the part of the line that holds the caret, the caret shown.
+    virtual bool BrailleLine(const QString &Line, int) { return Braille(Line); }
+    // Another screen reader has come: lets go of what this one holds.
+    virtual void Release() {}
     virtual bool IsSpeaking() = 0;
     virtual bool Silence() = 0;
     // The screen reader runs and can be reached.

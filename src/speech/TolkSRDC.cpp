@@ -39,6 +39,14 @@ TScreenReaderDriver *TTolkSRD::Detect()
             CurrentSRD = D.get();
             break;
         }
+    // A screen reader that came back gets the display: the ones after it
+    // in the list let go of it.
+    bool After = false;
+    for (const auto &D : List) {
+        if (After)
+            D->Release();
+        After = After || D.get() == CurrentSRD;
+    }
     return CurrentSRD;
 }
 
@@ -91,6 +99,12 @@ bool TTolkSRD::Braille(const QString &S)
         return false;
     TScreenReaderDriver *D = Detect();
     return D && D->Braille(S);
+}
+
+bool TTolkSRD::BrailleLine(const QString &Line, int Caret)
+{
+    TScreenReaderDriver *D = Detect();
+    return D && D->BrailleLine(Line, Caret);
 }
 
 bool TTolkSRD::Silence()

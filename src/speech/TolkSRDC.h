@@ -27,6 +27,8 @@ public:
     bool Speak(const QString &S, bool Interrupt);
     bool SpeakWhole(const QString &S);
     bool Braille(const QString &S);
+    // The line at the caret, where the program itself drives the display.
+    bool BrailleLine(const QString &Line, int Caret);
     bool Stop() { return Silence(); }
     bool Silence();
     bool IsSpeaking();

@@ -501,11 +501,7 @@ class Test:
                 self.heard_alone()
             if self.orca_gone:
                 # The floors are measured under the same Orca, started anew.
-                t = time.monotonic()
-                S.start_orca(os.path.join(HERE, "orca-customizations.py"), self.orca.path)
-                self.orca_gone = False
-                self.wait("Orca to start again", lambda: self.orca.said(t, lambda s: s.startswith("Screen reader on")),
-                          30)
+                self.restart_orca()
             self.floors()
             self.report()
             return 0
@@ -517,6 +513,28 @@ class Test:
                 for u in self.sd.since(time.monotonic() - 20):
                     print("%7.3f #%d %s p%d %r: %s" % (u.queued - getattr(self, "t_prog", T0), u.id, u.who,
                                                       u.priority, short(u.text, 60), u.outcome()))
+            prog = getattr(self, "prog", None)
+            if prog is not None:
+                print("--- the program: %s ---" % ("ended, exit code %s" % prog.returncode if prog.poll() is not None
+                                                   else "running"))
+                if prog.poll() is None:
+                    for what in ("wchan", "stat"):
+                        try:
+                            with open("/proc/%d/%s" % (prog.pid, what)) as f:
+                                print("  %s: %s" % (what, f.read().strip()[:200]))
+                        except OSError:
+                            pass
+                out = os.path.join(self.work, "tastwerk.out")
+                if os.path.exists(out):
+                    with open(out, "rb") as f:
+                        for line in f.read().decode("utf-8", "replace").splitlines()[-10:]:
+                            print("  out: " + line)
+            for root, _, files in os.walk(getattr(self.session, "home", "/nonexistent")):
+                if "Log.txt" in files:
+                    print("--- the program's log %s (last lines) ---" % os.path.join(root, "Log.txt"))
+                    with open(os.path.join(root, "Log.txt"), "rb") as f:
+                        for line in f.read().decode("utf-8", "replace").splitlines()[-15:]:
+                            print("  " + line)
             if getattr(self, "display", None):
                 print("--- the display's last lines (text view) ---")
                 for t, text in self.display.visual[-6:]:
@@ -739,16 +757,60 @@ class Test:
         self.wait("the help window to close", lambda: self.window(lambda n: n.startswith("Hilfe - ")) is None, 5)
         self.back_to_main(t)
 
-    def orca_leaves(self):
-        """Orca ends while the program runs: the program notices and speaks
-        the close question itself."""
-        step = "Orca leaves"
-        self.mark("Orca is ended; the learner goes on with the program's own voice")
+    def end_orca(self, step):
         S = self.session
         self.orca_gone = True
         end_pids([S.orca.pid] + descendants(S.orca.pid), 4.0)
         self.wait("Orca to be gone", lambda: not orca_processes_of_user(), 10)
         self.check(True, step, "Orca has ended")
+
+    def restart_orca(self):
+        t = time.monotonic()
+        self.session.start_orca(os.path.join(HERE, "orca-customizations.py"), self.orca.path)
+        self.orca_gone = False
+        self.wait("Orca to start again", lambda: self.orca.said(t, lambda s: s.startswith("Screen reader on")), 30)
+
+    def status_line_shown_by_program(self, step, key):
+        """A caret move in the status pane with no screen reader running: the
+        program itself shows the line at the caret on the display."""
+        frame = self.window(lambda n: n == MAIN_TITLE)
+        pane = find(frame, lambda o: o.getRoleName() == "text" and o.name == "INFOS")
+        self.wait("the focus in the status pane", lambda: self.focused(pane), 5)
+        t = self.key("key " + key)
+        time.sleep(0.3)
+        ti = pane.queryText()
+        caret = ti.caretOffset
+        text = self.pane_text(pane)
+        start = text.rfind("\n", 0, caret) + 1
+        end = text.find("\n", caret)
+        want = text[start:end if end >= 0 else len(text)].rstrip("\r")[:40].rstrip()
+
+        def shown():
+            for (tt, v) in list(self.display.visual):
+                if tt >= t and v.rstrip() == want:
+                    return tt
+            return None
+        tt = self.wait("the display showing the program's own line %r" % short(want, 40), shown, 5)
+        self.check(True, step, "the program shows the status line %r on the display itself, %.0f ms after the key" %
+                   (short(want, 40), (tt - t) * 1000))
+
+    def orca_leaves(self):
+        """Orca ends while the program runs: the program shows its own lines
+        on the display; Orca comes back and has the display again; Orca ends
+        once more and the program speaks the close question itself."""
+        step = "Orca leaves"
+        self.mark("Orca is ended; the program shows its own lines on the display")
+        self.end_orca(step)
+        self.status_line_shown_by_program(step, "Down")
+        self.mark("Orca comes back and has the display again")
+        self.restart_orca()
+        self.quiet("Orca's start", 0.2, 15)
+        t = self.key("key Up")
+        br = self.wait("Orca brailling the status line", lambda: self.orca.brailled(
+            t, lambda s: s.startswith("INFOS")), 10)
+        self.check_display_shows(br, step, "Orca's line after Orca came back")
+        self.mark("Orca ends once more; the learner goes on with the program's own voice")
+        self.end_orca(step)
         time.sleep(1.0)
 
     def check_display_shows(self, orca_braille, step, what):
@@ -1300,6 +1362,10 @@ class Test:
                 (u for u in self.sd.since(t, "Tastwerk") if u.text == "Soll das Programm geschlossen werden?"),
                 None), 10)
             self.heard_whole(q, step, "close question in the program's own voice, Orca gone")
+            self.wait("the display showing the close question", lambda: next(
+                (tt for (tt, v) in list(self.display.visual)
+                 if tt >= t and v.startswith("Soll das Programm geschlossen werden?")), None), 5)
+            self.check(True, step, "the program shows the close question on the display")
         else:
             self.said(t, "the close question", lambda s: s == "Soll das Programm geschlossen werden?", 10)
             self.check(True, step, "Orca reads the question \"Soll das Programm geschlossen werden?\"")

@@ -1,107 +1,12 @@
 #include "speech/ScreenReaderDriverOrcaC.h"
 #include "speech/TolkSRDC.h"
 
-#include <QElapsedTimer>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include "BrailleDisplay.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace
-{
-
-// A braille display for the test: BRLTTY with its virtual driver, connected
-// to a socket this fixture listens on, so that every line BRLTTY would show
-// arrives here as "Braille "dots|dots|...""; its BrlAPI server listens on
-// 127.0.0.1 only, and the fixture stops it.
-class TBrailleDisplay
-{
-public:
-    static constexpr const char *Host = "127.0.0.1:17";
-
-    bool Start()
-    {
-        FKey = FDir.path() + QStringLiteral("/key");
-        QFile Key(FKey);
-        if (!Key.open(QIODevice::WriteOnly))
-            return false;
-        Key.write("tastwerk-test-key-0123456789abcdef\n");
-        Key.close();
-        const QString Socket = FDir.path() + QStringLiteral("/vr.sock");
-        if (!FServer.listen(Socket))
-            return false;
-        FBrltty.start(QStringLiteral("brltty"), {"-n",
-                                                 "-e",
-                                                 "-q",
-                                                 "-f",
-                                                 "/dev/null",
-                                                 "-b",
-                                                 "vr",
-                                                 "-d",
-                                                 "client:" + Socket,
-                                                 "-x",
-                                                 "no",
-                                                 "-s",
-                                                 "no",
-                                                 "-t",
-                                                 "de",
-                                                 "-A",
-                                                 QStringLiteral("auth=keyfile:%1,host=%2").arg(FKey, Host),
-                                                 "-W",
-                                                 FDir.path(),
-                                                 "-U",
-                                                 FDir.path(),
-                                                 "-P",
-                                                 FDir.path() + "/pid"});
-        if (!FBrltty.waitForStarted(5000) || !FServer.waitForNewConnection(15000))
-            return false;
-        FClient = FServer.nextPendingConnection();
-        FClient->write("cells 40\n");
-        FClient->flush();
-        // Ready once BRLTTY shows its first line.
-        return WaitFor(QStringLiteral("Braille "), 10000);
-    }
-
-    void Stop()
-    {
-        if (FBrltty.state() == QProcess::NotRunning)
-            return;
-        FBrltty.terminate();
-        if (!FBrltty.waitForFinished(5000))
-            FBrltty.kill();
-        FBrltty.waitForFinished();
-    }
-
-    ~TBrailleDisplay() { Stop(); }
-
-    QString KeyFile() const { return FKey; }
-
-    // Waits for a received line starting with Prefix.
-    bool WaitFor(const QString &Prefix, int Ms)
-    {
-        QElapsedTimer T;
-        T.start();
-        while (T.elapsed() < Ms) {
-            if (FClient->waitForReadyRead(50))
-                FReceived += QString::fromUtf8(FClient->readAll());
-            for (const QString &L : FReceived.split(u'\n'))
-                if (L.startsWith(Prefix))
-                    return true;
-        }
-        return false;
-    }
-
-private:
-    QTemporaryDir FDir;
-    QString FKey;
-    QLocalServer FServer;
-    QLocalSocket *FClient = nullptr;
-    QProcess FBrltty;
-    QString FReceived;
-};
-
-} // namespace
 
 // Braille reaches the learner's display through BRLTTY; without it nothing
 // happens and nothing fails.
@@ -228,6 +133,54 @@ private slots:
         QVERIFY(!Display.WaitFor(QStringLiteral("Braille \"125|"), 100));
         P.kill();
         P.waitForFinished();
+    }
+
+    // Orca comes back while the program drives the display: the display
+    // is Orca's again, the program's next line does not take it; when Orca
+    // ends once more, the program shows its lines again.
+    void orcaComesBackAndGetsTheDisplay()
+    {
+        TBrailleDisplay Display;
+        QVERIFY(Display.Start());
+        qputenv("BRLAPI_AUTH", Display.KeyFile().toLocal8Bit());
+        TTolkSRD Tolk;
+        Tolk.Load();
+        // The line that holds the caret, the caret cell with dots 7 and 8.
+        QVERIFY(Tolk.BrailleLine(QStringLiteral("⠁⠃⠉"), 1));
+        QVERIFY(Display.WaitFor(QStringLiteral("Braille \"1|1278|14|"), 10000));
+
+        const QString Orca = FDir.filePath(QStringLiteral("orca"));
+        QVERIFY(QFile::exists(Orca) || QFile::copy(QStringLiteral("/bin/sleep"), Orca));
+        QProcess P;
+        P.start(Orca, {QStringLiteral("30")});
+        QVERIFY(P.waitForStarted());
+        {
+            TOtherBrlapiClient OrcasLine(Display.KeyFile());
+            QVERIFY(OrcasLine.Write(QStringLiteral("⠓")));
+            QVERIFY(Display.WaitFor(QStringLiteral("Braille \"125|"), 10000));
+            QVERIFY(!Tolk.BrailleLine(QStringLiteral("⠙"), 0));
+            QVERIFY(OrcasLine.Write(QStringLiteral("⠛")));
+            QVERIFY(Display.WaitFor(QStringLiteral("Braille \"1245|"), 10000));
+            QVERIFY(Display.LastBraille(300).startsWith(QStringLiteral("Braille \"1245|")));
+        }
+        P.kill();
+        P.waitForFinished();
+        QVERIFY(Tolk.BrailleLine(QStringLiteral("⠙"), -1));
+        QVERIFY(Display.WaitFor(QStringLiteral("Braille \"145|"), 10000));
+    }
+
+    // A line longer than the display: the display's width that holds the
+    // caret.
+    void lineLongerThanTheDisplay()
+    {
+        TBrailleDisplay Display;
+        QVERIFY(Display.Start());
+        qputenv("BRLAPI_AUTH", Display.KeyFile().toLocal8Bit());
+        TTolkSRD Tolk;
+        Tolk.Load();
+        const QString Line = QString(40, QChar(0x2801)) + QStringLiteral("⠃⠉");
+        QVERIFY(Tolk.BrailleLine(Line, 41));
+        QVERIFY(Display.WaitFor(QStringLiteral("Braille \"12|1478| |"), 10000));
     }
 
 private:

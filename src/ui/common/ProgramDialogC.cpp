@@ -1,5 +1,6 @@
 #include "common/ProgramDialogC.h"
 
+#include "common/BrailleFollowerC.h"
 #include "common/WindowKeysC.h"
 #include "help/HelpSystemC.h"
 
@@ -8,6 +9,7 @@ TProgramDialog::TProgramDialog(QWidget *AOwner, int AHelpId)
 {
     EnsureButtonEnterKey();
     EnsureSpeechStopOnDeactivation();
+    EnsureBrailleFollower();
     if (!HelpSystem)
         return;
     FHelpId = HelpSystem->HelpId();

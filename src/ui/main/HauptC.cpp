@@ -3,6 +3,7 @@
 #include "app/SettingsC.h"
 #include "braille/BrlUniCharC.h"
 #include "common/AccessibilityC.h"
+#include "common/BrailleFollowerC.h"
 #include "common/DisplayHelperC.h"
 #include "common/ModalC.h"
 #include "common/PlainTextMemoC.h"
@@ -102,6 +103,7 @@ TForm1_TW::TForm1_TW()
     Form1_TW = this;
     EnsureButtonEnterKey();
     EnsureSpeechStopOnDeactivation();
+    EnsureBrailleFollower();
     // The hidden window first: loaders and helpers get it when they are made.
     FMainWindowHandle = std::make_unique<TMainWindowHandle>(this);
     ::MainWindowHandle = FMainWindowHandle.get();
