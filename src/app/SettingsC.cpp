@@ -15,6 +15,11 @@ bool ShowEinleitung = true;
 bool ShowSplashScreen = true;
 QString LektionName;
 int BrailleChars = 40;
+
+int ExerciseLineCells()
+{
+    return BrailleChars - int(ExercisePaneName.size()) - 1;
+}
 int BrailleSize = 3;
 bool CloseCheck = true;
 int HighScore = 0;

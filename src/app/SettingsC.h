@@ -14,6 +14,12 @@ extern bool ShowEinleitung;
 extern bool ShowSplashScreen;
 extern QString LektionName;
 extern int BrailleChars; // cells of the braille line, 20 to 80
+// The exercise pane's name. A screen reader shows it, and a space, before
+// the pane's line on the braille display.
+inline const QString ExercisePaneName = QStringLiteral("Übung");
+// Cells an exercise line may take: with the pane's name before it, the
+// line and the cell a task is about stay on one display segment.
+int ExerciseLineCells();
 extern int BrailleSize;  // points added to the font of text panes, 0 to 9
 extern bool CloseCheck;
 extern int HighScore;      // the score, never negative

@@ -913,6 +913,24 @@ int SpacesAfterItem(int Leerzeichen)
     return Leerzeichen == -1 ? Random(4) : Leerzeichen;
 }
 
+// The sentences that fit the line after its leading space, when the lesson
+// asks for it: on one display segment with the pane's name before them;
+// where none is that short, those that fit the display itself.
+TDatensatzDynArray FittingSentences(const TDatensatzDynArray &Saetze, bool Check)
+{
+    if (!Check)
+        return Saetze;
+    for (const int Cells : {ExerciseLineCells(), BrailleChars}) {
+        TDatensatzDynArray Fitting;
+        for (const TDatensatz &S : Saetze)
+            if (S.Brl.size() <= Cells - 1)
+                Fitting.append(S);
+        if (!Fitting.isEmpty())
+            return Fitting;
+    }
+    return {};
+}
+
 } // namespace
 
 QString TAT_ZeichenLesen_Settings::CreateText(TClickPos &ClickPos) const
@@ -923,7 +941,7 @@ QString TAT_ZeichenLesen_Settings::CreateText(TClickPos &ClickPos) const
         L.append(TDatensatz::Create(QStringLiteral("%"), QString(), QString()));
     QString Line = QStringLiteral(" ");
     TDatensatz D = L[Random(int(L.size()))];
-    while (Line.size() + D.Brl.size() <= BrailleChars) {
+    while (Line.size() + D.Brl.size() <= ExerciseLineCells()) {
         const qsizetype Before = Line.size();
         Line += D.Brl + QString(SpacesAfterItem(Leerzeichen), u' ');
         D = L[Random(int(L.size()))];
@@ -949,13 +967,13 @@ QString TAT_WortLesen_Settings::CreateText(TClickPos &ClickPos) const
     TDatensatz D = Draw();
     // A word too long for the line is still shown, alone, rather than an
     // empty line.
-    if (Line.size() + D.Brl.size() > BrailleChars)
+    if (Line.size() + D.Brl.size() > ExerciseLineCells())
         Line += D.Brl;
-    while (Line.size() + D.Brl.size() <= BrailleChars) {
+    while (Line.size() + D.Brl.size() <= ExerciseLineCells()) {
         Line += D.Brl + QString(SpacesAfterItem(Leerzeichen), u' ');
         for (int Try = 0; Try < 10; ++Try) {
             D = Draw();
-            if (Line.size() + D.Brl.size() <= BrailleChars)
+            if (Line.size() + D.Brl.size() <= ExerciseLineCells())
                 break;
         }
     }
@@ -964,10 +982,7 @@ QString TAT_WortLesen_Settings::CreateText(TClickPos &ClickPos) const
 
 QString TAT_SatzLesen_Settings::CreateText(TClickPos &ClickPos) const
 {
-    TDatensatzDynArray Candidates;
-    for (const TDatensatz &S : Saetzeliste)
-        if (!CheckBraillezeilenbreite || S.Brl.size() <= BrailleChars - 1)
-            Candidates.append(S);
+    const TDatensatzDynArray Candidates = FittingSentences(Saetzeliste, CheckBraillezeilenbreite);
     if (Candidates.isEmpty())
         return NothingFound(ClickPos, QStringLiteral("Kein Satz gefunden!"));
     QString Result = TaskLine(ClickPos, QStringLiteral("Lies den Satz:"));
@@ -1009,11 +1024,9 @@ QString TAT_WortTippen_Settings::CreateText(TTippenPos &TippenPos) const
 
 QString TAT_SatzTippen_Settings::CreateText(TTippenPos &TippenPos) const
 {
-    TDatensatzDynArray Fitting;
-    for (const TDatensatz &S : Saetzeliste)
-        if (!CheckBraillezeilenbreite || S.Brl.size() <= BrailleChars - 1)
-            Fitting.append(S);
-    return TippenPos.CreateNewString(tpmSatz, Fitting, -1, ZeigeNormaltext) + CrLf;
+    return TippenPos.CreateNewString(tpmSatz, FittingSentences(Saetzeliste, CheckBraillezeilenbreite), -1,
+                                     ZeigeNormaltext) +
+           CrLf;
 }
 
 QString TAT_Brueckenwoerter_Settings::CreateText(TTippenPos &TippenPos) const

@@ -226,7 +226,7 @@ QString BuildFindText(TClickPos &ClickPos, bool NewDatensatz, const TDatensatzDy
                       const TDatensatzDynArray &FillList, const TLeerzeichen &Leerzeichen, int Maximum,
                       bool ZeigeNormaltext, int Mode, const TDatensatzDynArray &Names)
 {
-    const int W = BrailleChars;
+    const int W = ExerciseLineCells();
 
     // The target.
     if (NewDatensatz)

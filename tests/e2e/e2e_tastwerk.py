@@ -1166,8 +1166,18 @@ class Test:
                 self.wait("\"Falsch: 1\"", lambda: any("Falsch: 1" in l for l in self.labels(w)), 3)
                 self.check(True, step, "a wrong cell counts \"Falsch: 1\"")
                 wrong_done = True
-            for x in targets:
+            cells_line = text.split("\n")[1].strip()
+            for i, x in enumerate(targets):
+                t_move = time.monotonic()
                 self.go_to(pane, x, step)
+                if i == 0 and self.keys and self.keys[-1][0] >= t_move:
+                    # The whole line of cells, with the pane's name before
+                    # it, on the display's first segment.
+                    br = self.wait("Orca brailling the line of cells", lambda: self.orca.brailled(
+                        t_move, lambda s: s.startswith("Übung") and cells_line[:10] in s), 5)
+                    self.check(cells_line in br[2][:40], step, "the line of cells %s on the display's first segment "
+                               "with the pane's name (%r)" % ("is whole" if cells_line in br[2][:40] else "is NOT",
+                                                              br[2][:40]))
                 self.space_sound(step, "ClickTrue", "program")
                 t_last = self.keys[-1][0]
         self.lesson_end(step)

@@ -186,9 +186,10 @@ private slots:
             const QString Result = S.CreateText(C);
             QVERIFY(Result.startsWith(QStringLiteral("Lies die Zeichen:\r\n")));
             QCOMPARE(C.FSelStart, 19);
+            // The pane's name goes before the line on the display.
             const QString Line = ExerciseLine(Result);
-            QVERIFY2(Line.size() <= Width, qPrintable(Line));
-            QVERIFY(Line.size() >= Width - 4);
+            QVERIFY2(Line.size() <= ExerciseLineCells(), qPrintable(Line));
+            QVERIFY(Line.size() >= ExerciseLineCells() - 4);
             // 0 to 3 blanks after each character, drawn anew for each.
             for (const QString &Run : Line.mid(1).split(QRegularExpression(QStringLiteral("[⠁⠃⠉]"))))
                 Gaps.insert(int(Run.size()));
@@ -219,7 +220,7 @@ private slots:
                 RandSeed(Seed);
                 TClickPos C;
                 const QString Line = ExerciseLine(S.CreateText(C));
-                QVERIFY2(Line.size() <= Width && Line.size() > 1, qPrintable(Line));
+                QVERIFY2(Line.size() <= ExerciseLineCells() && Line.size() > 1, qPrintable(Line));
                 QVERIFY(Line.contains(QChar(0x2800))); // spaced out
             }
         }
@@ -230,15 +231,27 @@ private slots:
         TAT_SatzLesen_Settings S;
         S.SetStandard();
         S.CheckBraillezeilenbreite = true;
-        const QString Fits(39, u'a');
-        const QString TooLong(40, u'b');
+        // With the pane's name ("Übung" and a space) before the line, 33
+        // cells and the leading space fill a 40-cell display.
+        const QString Fits(33, u'a');
+        const QString TooLong(34, u'b');
         S.Saetzeliste = Records({qPrintable(Fits), qPrintable(TooLong)});
         for (quint64 Seed = 1; Seed <= 20; ++Seed) {
             RandSeed(Seed);
             TClickPos C;
             const QString Result = S.CreateText(C);
             QCOMPARE(C.Datensatz.Brl, Fits);
-            QCOMPARE(ExerciseLine(Result).size(), 40);
+            QCOMPARE(ExerciseLine(Result).size(), 34);
+        }
+        // None that short: those that fit the display itself, rather than
+        // no sentence at all.
+        const QString FitsDisplay(39, u'c');
+        S.Saetzeliste = Records({qPrintable(FitsDisplay), qPrintable(QString(40, u'd'))});
+        for (quint64 Seed = 1; Seed <= 20; ++Seed) {
+            RandSeed(Seed);
+            TClickPos C;
+            S.CreateText(C);
+            QCOMPARE(C.Datensatz.Brl, FitsDisplay);
         }
         S.CheckBraillezeilenbreite = false;
         QSet<QString> Shown;

@@ -369,12 +369,13 @@ private slots:
             TClickPos C;
             const QString Result = S.CreateText(C, true);
             QCOMPARE(TaskLine(Result), QStringLiteral("Finde: ") + A);
-            // Three targets take 6 of the 20 cells they may have; 17
-            // separators fill the line to its 40 cells.
+            // Three targets take 6 of the cells they may have; separators
+            // fill the line to its 34 cells (40 less the pane's name and a
+            // space).
             const QString Line = ExerciseLine(Result);
-            QCOMPARE(Line.size(), 40);
+            QCOMPARE(Line.size(), 34);
             QCOMPARE(Line.count(A), 3);
-            QCOMPARE(Line.count(Percent), 17);
+            QCOMPARE(Line.count(Percent), 14);
             QCOMPARE(C.Count(), 3);
             for (const TClickPos::TPos &P : C.FPos) {
                 QCOMPARE(P.FromPos, P.ToPos);

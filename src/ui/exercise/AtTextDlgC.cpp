@@ -66,7 +66,7 @@ TAT_Text_Dlg::TAT_Text_Dlg(QWidget *AOwner, TLektionendatei *ALektion)
     Re1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Re1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Short: a braille display shows the name before the exercise line.
-    Re1->setAccessibleName(QStringLiteral("Übung"));
+    Re1->setAccessibleName(ExercisePaneName);
     for (QPushButton *B : {Btn1, Btn2, Btn3})
         B->setAutoDefault(false);
     Btn1->setProperty("ModalResult", 3);
