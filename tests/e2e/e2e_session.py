@@ -545,6 +545,10 @@ class Session:
         os.makedirs(self.speechd_logs)
         with open("/etc/speech-dispatcher/modules/espeak-ng.conf") as f:
             module = f.read()
+        # Speech at about one and three quarter times the usual rate: long texts
+        # are heard whole, and alone for comparison, in a test of minutes.
+        module = re.sub(r"(?m)^\s*Espeak(Normal|Max)Rate\b.*$", "", module)
+        module += "\nEspeakNormalRate 300\nEspeakMaxRate 600\n"
         with open(os.path.join(conf, "modules", "espeak-ng.conf"), "w") as f:
             f.write(module)
         with open(os.path.join(conf, "speechd.conf"), "w") as f:

@@ -634,12 +634,15 @@ class Test:
         # voices: the program's own speech before that is not ours to judge.
         self.wait("the program choosing its voice", lambda: self.sd.update().voiced("Tastwerk"), 30)
         self.quiet("the first key", 0.2, 25)
+        if first:
+            self.intro_stopped_by_shift("first start")
 
     def first_start(self):
         """The introduction is spoken by the program's voice before the voice
-        list is there, over Orca's announcement of its window, and Shift
-        alone stops it; the offer of the collective lesson names it and is
-        heard whole."""
+        list is there, over Orca's announcement of its window, and heard
+        whole; the offer of the collective lesson names it and is heard whole;
+        the introduction opened again from the help menu is stopped by Shift
+        alone."""
         step = "first start"
         title = "Einleitung zu Tastwerk"
         self.said(self.t_prog, "the introduction window", lambda s: s.startswith(title + " dialog"), 60)
@@ -652,15 +655,38 @@ class Test:
         self.check(heard_at is not None, step, "the program's voice speaks the introduction (first sample %.0f ms "
                    "after it began), with no voice stored and the voice list still loading" %
                    ((heard_at - u.begin) * 1000 if heard_at else -1))
+        self.heard_whole(u, step, "introduction on the first start", 400)
+        self.quiet("closing the introduction", 0.15)
+        t = self.key("key Return")
+        offer = "Soll jetzt die Sammellektion „Tastwerk erlernen“ gestartet werden?"
+        q = self.wait("the program speaking the offer", lambda: next(
+            (u for u in self.sd.since(t, "Tastwerk") if u.text == offer), None), 20)
+        self.heard_whole(q, step, "offer of the collective lesson")
+        self.quiet("the answer", 0.15)
+        t = self.key("key alt+n")
+        self.wait("the offer to close", lambda: self.window(lambda n: n == MAIN_TITLE) is not None, 10)
+
+    def intro_stopped_by_shift(self, step):
+        """Help > Einleitung: the introduction again; Shift alone stops it,
+        and nothing of Orca's announcement follows."""
+        title = "Einleitung zu Tastwerk"
+        self.quiet("the main window", 0.2, 15)
+        t = self.key("key alt+h")
+        time.sleep(0.5)
+        self.key("key e")
+        self.said(t, "the introduction window", lambda s: s.startswith(title + " dialog"), 20)
+        u = self.wait("the program speaking the introduction again", lambda: next(
+            (u for u in self.sd.since(t, "Tastwerk") if u.text.startswith("Willkommen bei Tastwerk")), None), 20)
+        self.wait("the introduction to be heard", lambda: self.sd.update() and u.begin is not None, 10)
         # Orca's announcement of the window comes within a second or so.
-        time.sleep(5)
+        time.sleep(3)
         self.sd.update()
         over = [v for v in self.sd.since(u.queued - 2, "Orca") if v.end is not None and v.end > u.begin]
         self.check(not u.done() and not over, step,
-                   "5 s on, the introduction is still being spoken (%s)%s" % (
+                   "3 s on, the introduction is still being spoken (%s)%s" % (
                        u.outcome(), "" if not over else "; Orca spoke over it: %r" % short(over[0].text, 50)))
         now = time.monotonic()
-        sound = self.audible(now - 3.0, now - 1.0)
+        sound = self.audible(now - 2.5, now - 0.5)
         self.check(sound > 1.0, step, "the introduction is heard at the sink (%.1f s of sound in 2 s)" % sound)
         t = self.key("key shift")
         self.wait("Shift alone to stop the introduction", lambda: self.sd.update() and u.done(), 3)
@@ -674,13 +700,8 @@ class Test:
             "" if not later else ": %r" % short(later[0].text, 50)))
         self.quiet("closing the introduction", 0.15)
         t = self.key("key Return")
-        offer = "Soll jetzt die Sammellektion „Tastwerk erlernen“ gestartet werden?"
-        q = self.wait("the program speaking the offer", lambda: next(
-            (u for u in self.sd.since(t, "Tastwerk") if u.text == offer), None), 20)
-        self.heard_whole(q, step, "offer of the collective lesson")
-        self.quiet("the answer", 0.15)
-        t = self.key("key alt+n")
-        self.wait("the offer to close", lambda: self.window(lambda n: n == MAIN_TITLE) is not None, 10)
+        self.wait("the introduction to close", lambda: self.window(lambda n: n == title) is None, 10)
+        self.back_to_main(t)
 
     def heard_whole(self, u, step, what, timeout=60):
         """The program's text u is spoken to its end, nothing of Orca's is
@@ -723,11 +744,13 @@ class Test:
                 ssip.speak(text.replace("\n", " "))
                 u = self.wait("the text spoken alone", lambda: next(
                     (u for u in self.sd.since(t) if ":alone:" in u.client), None), 10)
-                self.wait("the text spoken alone to end", lambda: self.sd.update() and u.done(), 90)
+                self.wait("the text spoken alone to end", lambda: self.sd.update() and u.done(), max(90, 2 * heard))
                 alone = (u.end - u.begin) if u.end is not None and u.begin is not None else None
-                self.check(alone is not None and heard >= 0.9 * alone, step,
-                           "the %s heard whole under Orca: %.2f s, alone %.2f s (%.0f %%)" % (
-                               what, heard, alone or 0, 100 * heard / alone if alone else 0))
+                # A text under a second ("Finde: i") varies by tens of ms
+                # from one synthesis to the next: there 100 ms count as whole.
+                ok = alone is not None and (heard >= 0.9 * alone or (alone < 1.0 and alone - heard <= 0.1))
+                self.check(ok, step, "the %s heard whole under Orca: %.2f s, alone %.2f s (%.0f %%)" % (
+                    what, heard, alone or 0, 100 * heard / alone if alone else 0))
         finally:
             ssip.close()
 
@@ -925,6 +948,10 @@ class Test:
         descr = "Beschreibung: \"%s\"" % title
         self.said(t, "the description window", lambda s: s.startswith(descr + " dialog"), 10)
         self.check(True, step, "Orca announces the description window %r" % descr)
+        if not self.args.latency_only:
+            d = self.wait("the program speaking the description", lambda: next(
+                (u for u in self.sd.since(t, "Tastwerk") if len(u.text) > 20), None), 10)
+            self.heard_whole(d, step, "description of %r" % title)
         self.quiet("closing the description", 0.15)
         t = self.key("key Return")
         self.t_exercise = t
