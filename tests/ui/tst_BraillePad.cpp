@@ -546,6 +546,8 @@ private slots:
 
     void readOnly_refusesTyping()
     {
+        TRecordingSpeech Speech;
+        ZeichenAnsagen = true;
         WriteFile(TextePath + QStringLiteral("lesen.txt"), "ab\r\n");
         AnswerFile([this](TLoadSaveDlg *D) {
             QCOMPARE(D->windowTitle(), QStringLiteral("Brailletext laden"));
@@ -562,7 +564,10 @@ private slots:
         QCOMPARE(FPad->windowTitle(), QStringLiteral("lesen.txt - BraillePad"));
         QVERIFY(FPad->Re1->isReadOnly());
         QTRY_VERIFY(FPad->BrlKeyBrd()->Active());
+        Speech.Engine->Spoken.clear();
         Chords(QStringLiteral("1"));
+        // Nothing was written, so no character is said: only the beep.
+        QCOMPARE(Speech.Engine->Spoken, QStringList());
         Key(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
         Querztastatur = false;
         Type(QStringLiteral("c"));

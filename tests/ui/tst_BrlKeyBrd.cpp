@@ -92,6 +92,7 @@ private slots:
         FKbd->OnBrlKeyBrdNotify = [this](QChar C) {
             TBuc B;
             FChords.append(C.isNull() ? QStringLiteral("0") : FTable.FindUniBrl(C, B) ? B.Dots : QStringLiteral("?"));
+            return true;
         };
         FKbd->SetActive(true);
         QApplication::setActiveWindow(&FWindow);

@@ -239,10 +239,10 @@ void TBrlKeyBrd::Notify(int Keys)
     QChar Cell;
     if (!Dots.isEmpty() && BrlUniChar && BrlUniChar->FindDots(Dots, Buc))
         Cell = Buc.UniBrl;
-    OnBrlKeyBrdNotify(Cell);
+    const bool Written = OnBrlKeyBrdNotify(Cell);
     // What was written is said by its name; the screen reader's own echo
     // of the new cell ("Punkte 1 2") is cut off for it.
-    if (ZeichenAnsagen && !Cell.isNull() && Cell.unicode() != 0x2800) {
+    if (Written && ZeichenAnsagen && !Cell.isNull() && Cell.unicode() != 0x2800) {
         if (Speech)
             Speech->Tolk().Speak(QStringLiteral(" "), true);
         SpeakShort(QString(Cell)); // the voice says a cell by its name

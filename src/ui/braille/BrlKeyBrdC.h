@@ -103,8 +103,9 @@ public:
     ~TBrlKeyBrd() override;
 
     // Once per completed chord: the chord's braille cell, or 0 when no table
-    // entry has these dots.
-    std::function<void(QChar Key)> OnBrlKeyBrdNotify;
+    // entry has these dots; returns whether the cell was written (a text
+    // only for reading takes none).
+    std::function<bool(QChar Key)> OnBrlKeyBrdNotify;
 
     // The bit of a chord key (1 dot 1 ... 32 dot 6, 64 for A and Ö), 0 for
     // any other scan code.

@@ -155,7 +155,10 @@ TAT_Text_Dlg::TAT_Text_Dlg(QWidget *AOwner, TLektionendatei *ALektion)
     CbBrailleKeyboard->setEnabled(Group == egType);
 
     FBrlKeyBrd = std::make_unique<TBrlKeyBrd>(this);
-    FBrlKeyBrd->OnBrlKeyBrdNotify = [this](QChar Key) { BrlKeyBrdInput(Key); };
+    FBrlKeyBrd->OnBrlKeyBrdNotify = [this](QChar Key) {
+        BrlKeyBrdInput(Key);
+        return true;
+    };
     ::BrlKeyBrd = FBrlKeyBrd.get();
 
     for (QWidget *W : std::initializer_list<QWidget *>{Re1, Btn1, Btn2, Btn3, CbBrailleKeyboard})

@@ -109,7 +109,7 @@ TBraillePadDlg::TBraillePadDlg(QWidget *AOwner)
     Re1->clear();
     SetModified(false);
     FBrlKeyBrd = std::make_unique<TBrlKeyBrd>(this);
-    FBrlKeyBrd->OnBrlKeyBrdNotify = [this](QChar Key) { InsertBrailleCell(Key); };
+    FBrlKeyBrd->OnBrlKeyBrdNotify = [this](QChar Key) { return InsertBrailleCell(Key); };
     ::BrlKeyBrd = FBrlKeyBrd.get();
     Re1->installEventFilter(this);
 }
@@ -198,14 +198,15 @@ bool TBraillePadDlg::AskSaveChanges()
     return Answer == QMessageBox::No;
 }
 
-void TBraillePadDlg::InsertBrailleCell(QChar Key)
+bool TBraillePadDlg::InsertBrailleCell(QChar Key)
 {
     if (!Key.isNull() && !Re1->isReadOnly()) {
         PlaySoundNr(snType, true);
         Re1->insertPlainText(QString(Key));
-    } else {
-        SystemBeep();
+        return true;
     }
+    SystemBeep();
+    return false;
 }
 
 bool TBraillePadDlg::SaveBrailleText(bool AskName)

@@ -42,7 +42,7 @@ public:
     TBrlKeyBrd *BrlKeyBrd() const { return FBrlKeyBrd.get(); }
 
     // A cell from the braille keyboard (null: a chord without a table entry).
-    void InsertBrailleCell(QChar Key);
+    bool InsertBrailleCell(QChar Key);
     bool LoadBrailleText();
     bool SaveBrailleText(bool AskName);
     void NewText();
