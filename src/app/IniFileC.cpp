@@ -141,7 +141,7 @@ QString TIniFile::Text() const
     return JoinLines(Lines);
 }
 
-bool TIniFile::UpdateFile(int Attempts) const
+bool TIniFile::UpdateFile(int Attempts, QString *Error) const
 {
-    return WriteFileWhole(FFilename, EncodeText(Text(), FEncoding), Attempts);
+    return WriteFileWhole(FFilename, EncodeText(Text(), FEncoding), Attempts, Error);
 }

@@ -32,7 +32,7 @@ public:
     void WriteBool(const QString &Section, const QString &Key, bool Value);
 
     // Writes the whole file (whole or not at all, retried 10 ms apart).
-    bool UpdateFile(int Attempts) const;
+    bool UpdateFile(int Attempts, QString *Error = nullptr) const;
     QString Filename() const { return FFilename; }
     QString Text() const;
 

@@ -4,6 +4,7 @@
 #include "content/FilesHelperC.h"
 #include "content/PathsC.h"
 #include "content/TextFileC.h"
+#include "log/LogC.h"
 #include "sound/SoundsHelperC.h"
 
 #include <QMap>
@@ -308,7 +309,11 @@ bool SaveSettingsFile(const QString &FileName)
     TIniFile Ini(FileName);
     SaveMainForm(Ini);
     SaveSettings(Ini);
-    return Ini.UpdateFile(FileWriteAttempts);
+    QString Why;
+    if (Ini.UpdateFile(FileWriteAttempts, &Why))
+        return true;
+    LogAdd(QStringLiteral("Einstellungsdatei konnte nicht gespeichert werden: %1 (%2)").arg(FileName, Why));
+    return false;
 }
 
 bool ReadShowSplashScreen(const QString &FileName)

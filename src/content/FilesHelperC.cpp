@@ -155,16 +155,26 @@ void MakeFileWritable(const QString &FileName)
         F.setPermissions(F.permissions() | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
 }
 
-bool WriteFileWhole(const QString &FileName, const QByteArray &Data, int Attempts)
+bool WriteFileWhole(const QString &FileName, const QByteArray &Data, int Attempts, QString *Error)
 {
     MakeFileWritable(FileName);
+    QString Why;
     for (int Attempt = 1; Attempt <= Attempts; ++Attempt) {
         QSaveFile F(FileName);
-        if (F.open(QIODevice::WriteOnly) && F.write(Data) == Data.size() && F.commit())
+        // Every byte must be in the temporary file before it replaces the
+        // old one: the rename also follows a write that failed in the
+        // buffer ("No space left on device") and would leave an empty file.
+        if (F.open(QIODevice::WriteOnly) && F.write(Data) == Data.size() && F.flush() &&
+            F.error() == QFileDevice::NoError && F.commit())
             return true;
+        Why = F.errorString();
+        if (F.isOpen())
+            F.cancelWriting();
         if (Attempt < Attempts)
             QThread::msleep(10);
     }
+    if (Error)
+        *Error = Why;
     return false;
 }
 

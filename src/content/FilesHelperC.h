@@ -48,8 +48,9 @@ constexpr int UserFileWriteAttempts = 100;
 
 // Writes Data to FileName whole or not at all (a temporary file renamed over
 // the old one), retrying 10 ms apart. A read-only file is made writable
-// first.
-bool WriteFileWhole(const QString &FileName, const QByteArray &Data, int Attempts);
+// first. A write that fails on the way (a full disk) leaves the old file as
+// it was; Error then says why.
+bool WriteFileWhole(const QString &FileName, const QByteArray &Data, int Attempts, QString *Error = nullptr);
 void MakeFileWritable(const QString &FileName);
 
 // Runs Load(0) .. Load(N-1) on a few threads at once (the calling thread

@@ -614,14 +614,40 @@ bool TFortschritt::LoadFile(const QString &FileName)
     QString Problem;
     if (Lies(FileName, Problem))
         return true;
+    // The next save would replace the damaged file and the lessons still
+    // readable in it: it is kept under a name of its own first.
+    QString Kept;
+    if (QFileInfo(FileName).isFile()) {
+        const QString Name = DamagedFileName(FileName, QDate::currentDate());
+        if (QFile::copy(FileName, Name))
+            Kept = QStringLiteral(" Sie wurde als „%1“ aufbewahrt.").arg(QFileInfo(Name).fileName());
+        else
+            Kept = QStringLiteral(" Sie konnte nicht aufbewahrt werden.");
+    }
     const QString Backup = BackupFileName(FileName);
     const bool HasBackup = QFileInfo::exists(Backup);
-    LastErrorString = Problem + (HasBackup ? QStringLiteral(". Die gesicherte Kopie wird gelesen.")
-                                           : QStringLiteral(". Der Fortschritt beginnt von vorn."));
+    LastErrorString = Problem + u'.' + Kept;
+    Clear();
+    if (HasBackup && Lies(Backup, Problem)) {
+        LastErrorString += QStringLiteral(" Die gesicherte Kopie wird gelesen.");
+    } else {
+        if (HasBackup)
+            LastErrorString += u' ' + Problem + u'.';
+        Clear();
+        LastErrorString += QStringLiteral(" Der Fortschritt beginnt von vorn.");
+    }
     LogAdd(LastErrorString);
-    if (HasBackup && !Lies(Backup, Problem))
-        LogAdd(Problem + QStringLiteral(". Der Fortschritt beginnt von vorn."));
     return false;
+}
+
+QString TFortschritt::DamagedFileName(const QString &FileName, const QDate &Day)
+{
+    const QFileInfo Info(FileName);
+    const QString Stem = Info.completeBaseName() + QStringLiteral(".beschädigt-") + Day.toString(Qt::ISODate);
+    QString Name = Info.dir().filePath(Stem + QStringLiteral(".txt"));
+    for (int N = 2; QFileInfo::exists(Name); ++N)
+        Name = Info.dir().filePath(Stem + QStringLiteral("-%1.txt").arg(N));
+    return Name;
 }
 
 bool TFortschritt::SaveFile()
@@ -646,9 +672,10 @@ bool TFortschritt::SaveFile()
                        .arg(BackupFileName(FFilename)));
     }
 
-    if (WriteFileWhole(FFilename, ToText().toUtf8(), FileWriteAttempts))
+    QString Why;
+    if (WriteFileWhole(FFilename, ToText().toUtf8(), FileWriteAttempts, &Why))
         return true;
-    LastErrorString = QStringLiteral("Fortschrittsdatei konnte nicht gespeichert werden: %1").arg(FFilename);
+    LastErrorString = QStringLiteral("Fortschrittsdatei konnte nicht gespeichert werden: %1 (%2)").arg(FFilename, Why);
     LogAdd(LastErrorString);
     return false;
 }

@@ -93,6 +93,10 @@ public:
     static QString DefaultFileName();
     // The kept copy beside a progress file: "Fortschritt.bak".
     static QString BackupFileName(const QString &FileName);
+    // Where a damaged record is kept before the record starts afresh:
+    // "Fortschritt.beschädigt-2026-12-11.txt" beside it, "-2" and on when
+    // that name is taken.
+    static QString DamagedFileName(const QString &FileName, const QDate &Day);
 
     TFortschritt() = default;
 

@@ -339,34 +339,55 @@ private slots:
         QVERIFY(Kept.SaveFile());
         Write(File(), Text);
 
+        const QString Aside = TFortschritt::DamagedFileName(File(), QDate::currentDate());
         TFortschritt F;
         QVERIFY(!F.LoadFile(File()));
-        QCOMPARE(LastLog(), QStringLiteral("Fortschrittsdatei beschädigt: %1, %2. Die gesicherte Kopie wird gelesen.")
-                                .arg(File(), Where));
+        QCOMPARE(LastLog(), QStringLiteral("Fortschrittsdatei beschädigt: %1, %2. Sie wurde als „%3“ aufbewahrt. Die "
+                                           "gesicherte Kopie wird gelesen.")
+                                .arg(File(), Where, QFileInfo(Aside).fileName()));
         QCOMPARE(FLog.Count(), 1);
         QVERIFY(F == Kept); // the copy whole, nothing of the damaged file
+        QCOMPARE(Read(Aside), Text); // and the damaged file kept aside
     }
 
+    // Both files damaged: the main file, with the lessons still readable in
+    // it, is kept under a name of its own before the record starts afresh,
+    // and stays when the new record is saved.
     void damagedCopyToo()
     {
-        Write(File(), "Tastwerk-Fortschritt\t1\r\nZeichen\tkaputt\r\n");
+        const QByteArray Damaged = "Tastwerk-Fortschritt\t1\r\n"
+                                   "Lektion\tLM\tB\tL\t2026-12-01T08:00:00\t3\t1\t0\t10\r\n"
+                                   "Zeichen\tkaputt\r\n";
+        Write(File(), Damaged);
         Write(Backup(), "kaputt\r\n");
+        const QString Aside = TFortschritt::DamagedFileName(File(), QDate::currentDate());
         TFortschritt F;
         QVERIFY(!F.LoadFile(File()));
         QVERIFY(F.IsEmpty());
-        QCOMPARE(FLog.Count(), 2);
-        QCOMPARE(LastLog(), QStringLiteral("Fortschrittsdatei beschädigt: %1, Zeile 1: unbekannte Kopfzeile. Der "
-                                           "Fortschritt beginnt von vorn.")
-                                .arg(Backup()));
+        QCOMPARE(FLog.Count(), 1);
+        QCOMPARE(LastLog(), QStringLiteral("Fortschrittsdatei beschädigt: %1, Zeile 3: 2 statt 11 Felder. Sie wurde "
+                                           "als „%2“ aufbewahrt. Fortschrittsdatei beschädigt: %3, Zeile 1: "
+                                           "unbekannte Kopfzeile. Der Fortschritt beginnt von vorn.")
+                                .arg(File(), QFileInfo(Aside).fileName(), Backup()));
+        F.RecordFinding(M, B("e"), QString(), true, Tag1);
+        QVERIFY(F.SaveFile());
+        QVERIFY(F.SaveFile());
+        QCOMPARE(Read(Aside), Damaged);
 
-        // Without a copy the record starts afresh at once.
+        // Without a copy the record starts afresh at once; a second damaged
+        // file on the same day gets a name of its own.
         FLog.Clear();
         QFile::remove(Backup());
+        Write(File(), Damaged);
+        const QString Aside2 = TFortschritt::DamagedFileName(File(), QDate::currentDate());
+        QVERIFY(Aside2 != Aside);
         QVERIFY(!F.LoadFile(File()));
         QVERIFY(F.IsEmpty());
-        QCOMPARE(LastLog(), QStringLiteral("Fortschrittsdatei beschädigt: %1, Zeile 2: 2 statt 11 Felder. Der "
-                                           "Fortschritt beginnt von vorn.")
-                                .arg(File()));
+        QCOMPARE(LastLog(), QStringLiteral("Fortschrittsdatei beschädigt: %1, Zeile 3: 2 statt 11 Felder. Sie wurde "
+                                           "als „%2“ aufbewahrt. Der Fortschritt beginnt von vorn.")
+                                .arg(File(), QFileInfo(Aside2).fileName()));
+        QCOMPARE(Read(Aside), Damaged);
+        QCOMPARE(Read(Aside2), Damaged);
     }
 
     void damagedFileDoesNotReplaceTheCopy()
@@ -394,7 +415,9 @@ private slots:
         QVERIFY(F.LoadFile(Name));
         F.RecordFinding(M, B("e"), QString(), true, Tag1);
         QVERIFY(!F.SaveFile());
-        QCOMPARE(F.LastErrorString, QStringLiteral("Fortschrittsdatei konnte nicht gespeichert werden: %1").arg(Name));
+        QVERIFY2(F.LastErrorString.startsWith(
+                     QStringLiteral("Fortschrittsdatei konnte nicht gespeichert werden: %1 (").arg(Name)),
+                 qPrintable(F.LastErrorString));
         QCOMPARE(LastLog(), F.LastErrorString);
         QCOMPARE(Summary(F), QStringLiteral("e:1/0")); // still kept in memory
     }

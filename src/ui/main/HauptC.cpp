@@ -473,8 +473,10 @@ bool TForm1_TW::LoadIni()
     };
     const bool Ok = LoadSettingsFile(ProfilePath + SettingsFileName);
     FindRandomVoiceDescription = nullptr;
-    // A damaged record is reported in the log and replaced by its copy.
-    FFortschritt->LoadFile(TFortschritt::DefaultFileName());
+    // A damaged record is kept aside, reported in the log and on top of the
+    // status text, and replaced by its copy.
+    if (!FFortschritt->LoadFile(TFortschritt::DefaultFileName()))
+        FHinweise << QStringLiteral("Achtung: ") + FFortschritt->LastErrorString;
     return Ok;
 }
 
@@ -704,6 +706,7 @@ void TForm1_TW::RebuildStatusText(int Code, qintptr LParam, bool Busy)
     if (FUpdater && FUpdater->Status() == utUpgrade)
         Lines << QStringLiteral("Software-Update vorhanden! Mit %1, %2 kann das Update durchgeführt werden.")
                      .arg(QStringLiteral("ALT+H"), QStringLiteral("A"));
+    Lines << FHinweise;
     Lines << QStringLiteral("Folgende Daten wurden geladen:");
 
     TLernmaterialien &Materialien = FJobs->Lernmaterialien();
@@ -993,8 +996,15 @@ int TForm1_TW::RunLektion(TLektionendatei *ALektion, int &Points)
                   },
                   [](const QString &) { return QStringLiteral("Fehler bei AT_Text_Dlg!"); });
     // Also the answers of a run that was not completed.
-    if (FFortschritt)
-        FFortschritt->SaveFile();
+    if (FFortschritt && !FFortschritt->SaveFile() && !FFortschrittSaveReported) {
+        // Said once a session; the log has every failed save.
+        FFortschrittSaveReported = true;
+        const QString Text = QStringLiteral("Dein Fortschritt konnte nicht gespeichert werden. Die Lektion zählt, "
+                                            "ist aber nicht dauerhaft aufgezeichnet.\r\n%1")
+                                 .arg(FFortschritt->LastErrorString);
+        FHinweise << QStringLiteral("Achtung: ") + FFortschritt->LastErrorString;
+        ShowSpokenBox(QMessageBox::Warning, this, ProgramTitle, Text, QMessageBox::Ok);
+    }
     return Outcome;
 }
 

@@ -178,6 +178,11 @@ private:
     std::unique_ptr<THelpSystem> FHelpSystem;
     std::unique_ptr<TUpdater> FUpdater;
     std::unique_ptr<TFortschritt> FFortschritt;
+    // What went wrong with the learner's own files this session, at the top
+    // of the status text; a record that could not be saved is also said
+    // once.
+    QStringList FHinweise;
+    bool FFortschrittSaveReported = false;
 };
 
 // The running program's main window; null before and after.
