@@ -8,6 +8,8 @@
 #include "sound/SoundsHelperC.h"
 
 #include <QMap>
+#include <QRegularExpression>
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <variant>
@@ -23,7 +25,12 @@ int ExerciseLineCells()
 }
 int BrailleSize = 3;
 bool CloseCheck = true;
-int HighScore = 0;
+qint64 HighScore = 0;
+
+void AddToHighScore(qint64 Points)
+{
+    HighScore = std::clamp(HighScore + Points, qint64(0), MaxHighScore);
+}
 bool Querztastatur = true;
 bool EineTasteNachDerAnderen = false;
 bool ZeichenAnsagen = true;
@@ -95,7 +102,7 @@ const QString MainFormSection = QStringLiteral("MainForm");
 // stored value is read.
 struct TSettingKey {
     const char16_t *Key;
-    std::variant<bool *, int *, QString *, std::atomic<bool> *, std::nullptr_t> Var;
+    std::variant<bool *, int *, qint64 *, QString *, std::atomic<bool> *, std::nullptr_t> Var;
     std::variant<bool, int, QString> Default;
     // Reads the stored value (the key's variable already holds what the
     // file says, or the default); may depend on keys read before.
@@ -105,6 +112,37 @@ struct TSettingKey {
 int AbsOf(int V)
 {
     return V == INT_MIN ? V : std::abs(V);
+}
+
+// The stored score: a negative one counts by its amount, as it always has;
+// one too large for the score, or no number, is set within bounds; every
+// change is logged.
+void ReadHighScore(const TIniFile &Ini)
+{
+    const QString Stored = Ini.ReadString(SettingsSection, QStringLiteral("HighScore"), QString()).trimmed();
+    HighScore = 0;
+    if (Stored.isEmpty())
+        return;
+    static const QRegularExpression Number(QStringLiteral("^[+-]?[0-9]+$"));
+    const bool IsNumber = Number.match(Stored).hasMatch();
+    bool Ok = false;
+    const qint64 V = Stored.toLongLong(&Ok);
+    if (IsNumber && Ok && V >= 0 && V <= MaxHighScore) {
+        HighScore = V;
+        return;
+    }
+    if (!IsNumber)
+        HighScore = 0;
+    else if (!Ok || V < -MaxHighScore || V > MaxHighScore)
+        HighScore = MaxHighScore;
+    else
+        HighScore = -V;
+    LogAdd(QStringLiteral("Punktestand \"%1\" in der Einstellungsdatei ist %2; er wird auf %3 gesetzt.")
+               .arg(Stored.left(40),
+                    !IsNumber   ? QStringLiteral("keine Zahl")
+                    : Ok && V < 0 && V >= -MaxHighScore ? QStringLiteral("negativ")
+                                : QStringLiteral("zu groß"),
+                    QString::number(HighScore)));
 }
 
 const QList<TSettingKey> &SettingsTable()
@@ -136,8 +174,7 @@ const QList<TSettingKey> &SettingsTable()
                  BrailleSize = 3;
          }},
         {u"CloseCheck", &CloseCheck, true, {}},
-        {u"HighScore", &HighScore, 0,
-         [](const TIniFile &) { HighScore = AbsOf(HighScore) < 0 ? 0 : AbsOf(HighScore); }},
+        {u"HighScore", &HighScore, 0, [](const TIniFile &Ini) { ReadHighScore(Ini); }},
         {u"Querztastatur", &Querztastatur, true, {}},
         {u"SammelName", &SammelName, QString(), [](const TIniFile &) { SammelName = TrimCtl(SammelName); }},
         {u"SammelNameIndex", &SammelNameIndex, -1,
@@ -174,6 +211,8 @@ void SetDefaultSettings()
                     *Var = std::get<bool>(K.Default);
                 else if constexpr (std::is_same_v<V, int>)
                     *Var = std::get<int>(K.Default);
+                else if constexpr (std::is_same_v<V, qint64>)
+                    *Var = std::get<int>(K.Default);
                 else if constexpr (std::is_same_v<V, QString>)
                     *Var = std::get<QString>(K.Default);
             },
@@ -196,6 +235,7 @@ void LoadSettings(const TIniFile &Ini)
                     *Var = Ini.ReadInteger(SettingsSection, Key, std::get<int>(K.Default));
                 else if constexpr (std::is_same_v<V, QString>)
                     *Var = Ini.ReadString(SettingsSection, Key, std::get<QString>(K.Default));
+                // A 64-bit value is read by its rule.
             },
             K.Var);
         if (K.Rule)
@@ -217,6 +257,8 @@ void SaveSettings(TIniFile &Ini)
                     Ini.WriteBool(SettingsSection, Key, Var->load());
                 else if constexpr (std::is_same_v<V, int>)
                     Ini.WriteInteger(SettingsSection, Key, *Var);
+                else if constexpr (std::is_same_v<V, qint64>)
+                    Ini.WriteString(SettingsSection, Key, QString::number(*Var));
                 else if constexpr (std::is_same_v<V, QString>)
                     Ini.WriteString(SettingsSection, Key, *Var);
                 else if (Key == u"Lernmaterial")

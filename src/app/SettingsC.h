@@ -22,7 +22,12 @@ inline const QString ExercisePaneName = QStringLiteral("Übung");
 int ExerciseLineCells();
 extern int BrailleSize;  // points added to the font of text panes, 0 to 9
 extern bool CloseCheck;
-extern int HighScore;      // the score, never negative
+// The score, never negative; kept in 64 bits, so that no lifetime of
+// lessons reaches the largest value it may take.
+extern qint64 HighScore;
+constexpr qint64 MaxHighScore = 999'999'999'999'999;
+// Adds a lesson's points, the score staying within 0 and MaxHighScore.
+void AddToHighScore(qint64 Points);
 extern bool Querztastatur; // the braille keyboard on s d f j k l
 // Braille typed one key at a time: each dot key adds or removes its dot,
 // Space writes the cell, Backspace clears the dots.

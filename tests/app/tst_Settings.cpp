@@ -1,6 +1,7 @@
 #include "app/IniFileC.h"
 #include "app/SettingsC.h"
 #include "content/PathsC.h"
+#include "log/LogC.h"
 #include "sound/SoundsHelperC.h"
 
 #include <QTemporaryDir>
@@ -56,27 +57,74 @@ private slots:
         QTest::addColumn<QString>("Line");
         QTest::addColumn<int>("BrailleChars");
         QTest::addColumn<int>("BrailleSize");
-        QTest::addColumn<int>("HighScore");
-        QTest::newRow("negative width") << "BrailleChars=-30" << 30 << 3 << 0;
-        QTest::newRow("width 19") << "BrailleChars=19" << 40 << 3 << 0;
-        QTest::newRow("width 81") << "BrailleChars=81" << 40 << 3 << 0;
-        QTest::newRow("size -9") << "BrailleSize=-9" << 40 << 9 << 0;
-        QTest::newRow("size 10") << "BrailleSize=10" << 40 << 3 << 0;
-        QTest::newRow("size 0") << "BrailleSize=0" << 40 << 0 << 0;
-        QTest::newRow("size smallest integer") << "BrailleSize=-2147483648" << 40 << 3 << 0;
-        QTest::newRow("negative score") << "HighScore=-17" << 40 << 3 << 17;
-        QTest::newRow("no number") << "BrailleChars=viele" << 40 << 3 << 0;
+        QTest::addColumn<qint64>("HighScore");
+        QTest::newRow("negative width") << "BrailleChars=-30" << 30 << 3 << qint64(0);
+        QTest::newRow("width 19") << "BrailleChars=19" << 40 << 3 << qint64(0);
+        QTest::newRow("width 81") << "BrailleChars=81" << 40 << 3 << qint64(0);
+        QTest::newRow("size -9") << "BrailleSize=-9" << 40 << 9 << qint64(0);
+        QTest::newRow("size 10") << "BrailleSize=10" << 40 << 3 << qint64(0);
+        QTest::newRow("size 0") << "BrailleSize=0" << 40 << 0 << qint64(0);
+        QTest::newRow("size smallest integer") << "BrailleSize=-2147483648" << 40 << 3 << qint64(0);
+        QTest::newRow("negative score") << "HighScore=-17" << 40 << 3 << qint64(17);
+        QTest::newRow("no number") << "BrailleChars=viele" << 40 << 3 << qint64(0);
     }
     void readRules()
     {
         QFETCH(QString, Line);
         QFETCH(int, BrailleChars);
         QFETCH(int, BrailleSize);
-        QFETCH(int, HighScore);
+        QFETCH(qint64, HighScore);
         QVERIFY(LoadSettingsFile(Write("[Settings]\r\n" + Line + "\r\n")));
         QCOMPARE(::BrailleChars, BrailleChars);
         QCOMPARE(::BrailleSize, BrailleSize);
         QCOMPARE(::HighScore, HighScore);
+    }
+
+    // The score: a value no lifetime of lessons reaches, what is read set
+    // within bounds and every change logged; a lesson past the largest
+    // 32-bit value goes on counting and comes back the same.
+    void scoreEdges_data()
+    {
+        QTest::addColumn<QString>("Stored");
+        QTest::addColumn<qint64>("Score");
+        QTest::addColumn<QString>("Logged");
+        QTest::newRow("largest 32-bit") << "2147483647" << qint64(2147483647) << QString();
+        QTest::newRow("beyond 32 bits") << "2147483657" << qint64(2147483657) << QString();
+        QTest::newRow("negative") << "-5" << qint64(5) << "Punktestand \"-5\" in der Einstellungsdatei ist negativ; er "
+                                                        "wird auf 5 gesetzt.";
+        QTest::newRow("20 digits") << "12345678901234567890" << MaxHighScore
+                                   << "Punktestand \"12345678901234567890\" in der Einstellungsdatei ist zu groß; er "
+                                      "wird auf 999999999999999 gesetzt.";
+        QTest::newRow("the largest") << "999999999999999" << MaxHighScore << QString();
+        QTest::newRow("one more") << "1000000000000000" << MaxHighScore
+                                  << "Punktestand \"1000000000000000\" in der Einstellungsdatei ist zu groß; er wird "
+                                     "auf 999999999999999 gesetzt.";
+        QTest::newRow("no number") << "viele" << qint64(0)
+                                   << "Punktestand \"viele\" in der Einstellungsdatei ist keine Zahl; er wird auf 0 "
+                                      "gesetzt.";
+        QTest::newRow("empty") << "" << qint64(0) << QString();
+    }
+    void scoreEdges()
+    {
+        QFETCH(QString, Stored);
+        QFETCH(qint64, Score);
+        QFETCH(QString, Logged);
+        TLog Log(nullptr, QString());
+        InstallLog(&Log);
+        const QString File = Write("[Settings]\r\nHighScore=" + Stored + "\r\n");
+        QVERIFY(LoadSettingsFile(File));
+        InstallLog(nullptr);
+        QCOMPARE(HighScore, Score);
+        QCOMPARE(Log.Count() ? Log.Get(0).mid(16) : QString(), Logged);
+
+        // A lesson's points on top, saved and read back.
+        AddToHighScore(10);
+        const qint64 After = qMin(Score + 10, MaxHighScore);
+        QCOMPARE(HighScore, After);
+        QVERIFY(SaveSettingsFile(File));
+        HighScore = -1;
+        QVERIFY(LoadSettingsFile(File));
+        QCOMPARE(HighScore, After);
     }
 
     void positionInTheContent_data()

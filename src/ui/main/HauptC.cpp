@@ -1052,7 +1052,7 @@ void TForm1_TW::ReportCompleted(const QString &Done, int Points)
 {
     // Points may be negative; only gains count.
     if (Points > 0)
-        HighScore += Points;
+        AddToHighScore(Points);
     SendStatus(WM_USER_REFRESH, Points > 0 ? 1 : 0);
     ShowSpeakText(QStringLiteral("Lektion abgeschlossen"), Done + QStringLiteral("\r\n") + PointsReport(Points),
                   IsSapiSpeechEnabled(), Points == 0, 13, QString(), stbOK, false);
@@ -1100,7 +1100,7 @@ void TForm1_TW::TimerStarteSammellektionTimer()
         if (!L || RunLektion(L, Points) != 5 || IsProgramClosing)
             break;
         if (Points > 0) {
-            HighScore += Points;
+            AddToHighScore(Points);
             SendStatus(WM_USER_REFRESH, 1);
         }
         const QString Report = QStringLiteral("\r\n") + PointsReport(Points) + QStringLiteral("\r\n");
