@@ -117,6 +117,11 @@ std::optional<TFileInfoDynArray> ScanFolder(int Kind, const QString &Folder, QSt
     for (const QFileInfo &Entry : SortedEntries(Path, QDir::Files)) {
         if (!KindMatches(Kind, Entry.fileName()))
             continue;
+        // A named pipe, a socket or a device: opening it could wait for good.
+        if (!Entry.isFile()) {
+            LogAdd(QStringLiteral("\"%1\" ist keine gewöhnliche Datei und wird übersprungen.").arg(Entry.filePath()));
+            continue;
+        }
         TFileInfo Info;
         Info.SetData(Path, Entry);
         Result.append(Info);

@@ -230,6 +230,10 @@ QByteArray EncodeText(const QString &Text, TTextEncoding Encoding)
 
 std::optional<QString> LoadTextFile(const QString &FileName, TTextEncoding *Encoding)
 {
+    // Only a regular file: opening a named pipe waits for a writer for good.
+    const QFileInfo Info(FileName);
+    if (Info.exists() && !Info.isFile())
+        return std::nullopt;
     QFile F(FileName);
     if (!F.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -248,12 +252,22 @@ std::optional<QString> LoadTextFile(const QString &FileName, TTextEncoding *Enco
 // the library's single-character search costs more than the short lines take.
 std::optional<QString> ReadContentFile(const QString &FileName, QStringView Kind, QString &Error)
 {
-    // Read first, ask why only when that fails: one look at the disk less
-    // for every file of a folder.
+    const QFileInfo Info(FileName);
+    if (Info.exists() && !Info.isFile()) {
+        Error = QStringLiteral("Die %1 \"%2\" ist keine gewöhnliche Datei und wird nicht geladen!").arg(Kind, FileName);
+        return std::nullopt;
+    }
+    if (Info.size() > MaxContentFileSize) {
+        Error = QStringLiteral("Die %1 \"%2\" ist zu groß (%3 MB, erlaubt sind %4 MB) und wird nicht geladen!")
+                    .arg(Kind, FileName)
+                    .arg(double(Info.size()) / (1024 * 1024), 0, 'f', 1)
+                    .arg(MaxContentFileSize / (1024 * 1024));
+        return std::nullopt;
+    }
     std::optional<QString> Text = LoadTextFile(FileName);
     if (!Text)
-        Error = (QFileInfo(FileName).isFile() ? QStringLiteral("Die %1 \"%2\" konnte nicht geladen werden!")
-                                              : QStringLiteral("Die %1 \"%2\" existiert nicht!"))
+        Error = (Info.exists() ? QStringLiteral("Die %1 \"%2\" konnte nicht geladen werden!")
+                               : QStringLiteral("Die %1 \"%2\" existiert nicht!"))
                     .arg(Kind, FileName);
     return Text;
 }

@@ -43,9 +43,14 @@ qsizetype CountChar(QStringView S, QChar C);
 // The first position of C in S at or after From; -1 when there is none.
 qsizetype FindChar(QStringView S, QChar C, qsizetype From = 0);
 
+// The largest content file read: a lesson or data file of a whole course
+// takes some kilobytes.
+constexpr qint64 MaxContentFileSize = 4 * 1024 * 1024;
+
 // Reads a content file for a loader. When that fails, Error holds the
-// loader's message: 'Die <Kind> "<file>" existiert nicht!' or '... konnte
-// nicht geladen werden!' (Kind: "Datendatei", "Lektionendatei", ...).
+// loader's message: 'Die <Kind> "<file>" existiert nicht!', '... konnte
+// nicht geladen werden!', '... ist keine gewöhnliche Datei ...' or '... ist
+// zu groß ...' (Kind: "Datendatei", "Lektionendatei", ...).
 std::optional<QString> ReadContentFile(const QString &FileName, QStringView Kind, QString &Error);
 
 // Splits text into lines at CR, LF or CR LF. A line break at the very end

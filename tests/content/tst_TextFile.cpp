@@ -2,9 +2,17 @@
 #include "content/RtfTextC.h"
 #include "content/TextFileC.h"
 
+#include "log/LogC.h"
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 // The one text reader: byte-order marks, ANSI and UTF-8 without a mark, rich
 // text, line breaks; and the string helpers every content file uses.
@@ -80,6 +88,60 @@ private slots:
     {
         QVERIFY(!LoadTextFile(Data("does-not-exist.txt")).has_value());
         QVERIFY(!LoadTextFile(QStringLiteral(TASTWERK_TEST_DATA)).has_value());
+    }
+
+    // A named pipe among the content (or named like a content file) is not
+    // opened: opening it waited for a writer for good. Loading goes on at
+    // once with a message naming it.
+    void namedPipeIsNotOpened()
+    {
+        QTemporaryDir Dir;
+        const QString Pipe = Dir.filePath(QStringLiteral("99 Haengt.lek"));
+        QCOMPARE(mkfifo(QFile::encodeName(Pipe).constData(), 0600), 0);
+        // Should the reader wait after all, a writer frees it after 5 s and
+        // the time shows it.
+        std::thread Rescue([Pipe] {
+            std::this_thread::sleep_for(std::chrono::seconds(5));
+            const int Fd = ::open(QFile::encodeName(Pipe).constData(), O_WRONLY | O_NONBLOCK);
+            if (Fd >= 0)
+                ::close(Fd);
+        });
+        QElapsedTimer T;
+        T.start();
+        QString Error;
+        QVERIFY(!ReadContentFile(Pipe, u"Lektionendatei", Error).has_value());
+        QCOMPARE(Error, QStringLiteral("Die Lektionendatei \"%1\" ist keine gewöhnliche Datei und wird nicht geladen!")
+                            .arg(Pipe));
+        QVERIFY(!LoadTextFile(Pipe).has_value());
+
+        TLog Log(nullptr, QString());
+        InstallLog(&Log);
+        const auto Found = ScanFolder(skLektionen, Dir.path());
+        InstallLog(nullptr);
+        QVERIFY(Found && Found->isEmpty());
+        QCOMPARE(Log.Count(), 1);
+        QCOMPARE(Log.Get(0).mid(16), QStringLiteral("\"%1\" ist keine gewöhnliche Datei und wird übersprungen.").arg(Pipe));
+        QVERIFY2(T.elapsed() < 2000, qPrintable(QString::number(T.elapsed())));
+        Rescue.join();
+    }
+
+    // A content file far beyond any course is refused with a message naming
+    // it, before it is read.
+    void contentFileTooLarge()
+    {
+        QTemporaryDir Dir;
+        const QString Name = Dir.filePath(QStringLiteral("riesig.dat"));
+        QFile F(Name);
+        QVERIFY(F.open(QIODevice::WriteOnly));
+        QVERIFY(F.resize(MaxContentFileSize + 1));
+        F.close();
+        QString Error;
+        QVERIFY(!ReadContentFile(Name, u"Datendatei", Error).has_value());
+        QCOMPARE(Error, QStringLiteral("Die Datendatei \"%1\" ist zu groß (4.0 MB, erlaubt sind 4 MB) und wird nicht "
+                                       "geladen!")
+                            .arg(Name));
+        QVERIFY(F.resize(MaxContentFileSize));
+        QVERIFY(ReadContentFile(Name, u"Datendatei", Error).has_value());
     }
 
     void encodeRoundTrip_data()
