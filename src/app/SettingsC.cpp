@@ -7,6 +7,7 @@
 #include "log/LogC.h"
 #include "sound/SoundsHelperC.h"
 
+#include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
 #include <algorithm>
@@ -114,6 +115,15 @@ int AbsOf(int V)
     return V == INT_MIN ? V : std::abs(V);
 }
 
+// Whether the folder Name (any letter case) is in Parent. Where Parent
+// itself is missing nothing can be told, and the name stands.
+bool NamedFolderExists(const QString &Parent, const QString &Name)
+{
+    if (!QFileInfo(Parent).isDir())
+        return true;
+    return QFileInfo(ResolvePathNoCase(Parent, Name)).isDir();
+}
+
 // The stored score: a negative one counts by its amount, as it always has;
 // one too large for the score, or no number, is set within bounds; every
 // change is logged.
@@ -154,10 +164,17 @@ const QList<TSettingKey> &SettingsTable()
          [](const TIniFile &Ini) {
              const QString V = TrimCtl(Ini.ReadString(SettingsSection, QStringLiteral("Lernmaterial"), QString()));
              SetAktLernmaterialName(V.isEmpty() ? DefaultLernmaterial : V);
+             // A material that is gone (renamed, removed) stays chosen, so
+             // that the learner sees it is missing; no folder is made of it.
+             if (!V.isEmpty() && !NamedFolderExists(LernmaterialienPath, GetAktLernmaterialName()))
+                 LogAdd(QStringLiteral("Das Lernmaterial \"%1\" aus der Einstellungsdatei gibt es nicht.").arg(V));
          }},
         {u"Bereich", nullptr, QString(),
          [](const TIniFile &Ini) {
              SetAktBereichName(TrimCtl(Ini.ReadString(SettingsSection, QStringLiteral("Bereich"), QString())));
+             const QString V = GetAktBereichName();
+             if (!V.isEmpty() && !NamedFolderExists(LernmaterialPath, V))
+                 LogAdd(QStringLiteral("Den Bereich \"%1\" aus der Einstellungsdatei gibt es nicht.").arg(V));
          }},
         {u"LektionName", &LektionName, QString(),
          [](const TIniFile &) { LektionName = GetAktBereichName().isEmpty() ? QString() : TrimCtl(LektionName); }},
@@ -341,6 +358,17 @@ bool IsSapiSpeechEnabled()
 bool LoadSettingsFile(const QString &FileName)
 {
     const TIniFile Ini(FileName);
+    // A file that holds no settings at all (damaged, or something else
+    // under its name) gives the defaults; it is kept, since closing writes
+    // the settings over it.
+    if (QFileInfo(FileName).size() > 0 && Ini.Keys(SettingsSection).isEmpty() && Ini.Keys(MainFormSection).isEmpty()) {
+        const QString Kept = DamagedFileName(FileName, QDate::currentDate());
+        LogAdd(QStringLiteral("Die Einstellungsdatei \"%1\" enthält keine Einstellungen; es gelten die "
+                              "Voreinstellungen. %2")
+                   .arg(FileName, QFile::copy(FileName, Kept)
+                                      ? QStringLiteral("Sie wurde als \"%1\" aufbewahrt.").arg(QFileInfo(Kept).fileName())
+                                      : QStringLiteral("Sie konnte nicht aufbewahrt werden.")));
+    }
     LoadMainForm(Ini);
     LoadSettings(Ini);
     return true;

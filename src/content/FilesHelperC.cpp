@@ -183,6 +183,17 @@ bool WriteFileWhole(const QString &FileName, const QByteArray &Data, int Attempt
     return false;
 }
 
+QString DamagedFileName(const QString &FileName, const QDate &Day)
+{
+    const QFileInfo Info(FileName);
+    const QString Stem = Info.completeBaseName() + QStringLiteral(".beschädigt-") + Day.toString(Qt::ISODate);
+    const QString Suffix = Info.suffix().isEmpty() ? QString() : u'.' + Info.suffix();
+    QString Name = Info.dir().filePath(Stem + Suffix);
+    for (int N = 2; QFileInfo::exists(Name); ++N)
+        Name = Info.dir().filePath(Stem + QStringLiteral("-%1").arg(N) + Suffix);
+    return Name;
+}
+
 QString ResolvePathNoCase(const QString &Folder, const QString &RelativeName)
 {
     QString Rel = RelativeName;

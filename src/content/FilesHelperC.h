@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QFileInfo>
@@ -52,6 +54,11 @@ constexpr int UserFileWriteAttempts = 100;
 // it was; Error then says why.
 bool WriteFileWhole(const QString &FileName, const QByteArray &Data, int Attempts, QString *Error = nullptr);
 void MakeFileWritable(const QString &FileName);
+
+// Where a damaged file of the learner is kept before it is replaced:
+// "Fortschritt.beschädigt-2026-12-11.txt" beside "Fortschritt.txt", "-2" and
+// on when that name is taken.
+QString DamagedFileName(const QString &FileName, const QDate &Day);
 
 // Runs Load(0) .. Load(N-1) on a few threads at once (the calling thread
 // among them) and returns when all have run or the program started closing.

@@ -158,19 +158,24 @@ void CreateFolders()
     struct TFolder {
         const QString *Path;
         const char *Message;
-        bool Content; // part of the shipped tree, which an installed copy never writes
+        bool Content;    // part of the shipped tree, which an installed copy never writes
+        bool OfMaterial; // inside the current material's folder
     };
     const TFolder Folders[] = {
-        {&ProfilePath, "Der Profile-Ordner \"%1\" konnte nicht angelegt werden!", false},
-        {&LernmaterialienPath, "Der Lernmaterialien-Ordner \"%1\" konnte nicht angelegt werden!", true},
-        {&DatenbankenPath, "Der Datenbanken-Ordner \"%1\" konnte nicht angelegt werden!", true},
-        {&SammellektionenPath, "Der Sammellektionen-Ordner \"%1\" konnte nicht angelegt werden!", true},
-        {&TextePath, "Der Texte-Ordner \"%1\" konnte nicht angelegt werden!", false},
-        {&HilfePath, "Der Hilfe-Ordner \"%1\" konnte nicht angelegt werden!", false},
-        {&SoundsPath, "Der Sounds-Ordner \"%1\" konnte nicht angelegt werden!", true},
+        {&ProfilePath, "Der Profile-Ordner \"%1\" konnte nicht angelegt werden!", false, false},
+        {&LernmaterialienPath, "Der Lernmaterialien-Ordner \"%1\" konnte nicht angelegt werden!", true, false},
+        {&DatenbankenPath, "Der Datenbanken-Ordner \"%1\" konnte nicht angelegt werden!", true, true},
+        {&SammellektionenPath, "Der Sammellektionen-Ordner \"%1\" konnte nicht angelegt werden!", true, true},
+        {&TextePath, "Der Texte-Ordner \"%1\" konnte nicht angelegt werden!", false, true},
+        {&HilfePath, "Der Hilfe-Ordner \"%1\" konnte nicht angelegt werden!", false, false},
+        {&SoundsPath, "Der Sounds-Ordner \"%1\" konnte nicht angelegt werden!", true, false},
     };
+    // The material's name comes from the settings: where the program's
+    // materials are there but this one is not, no folder is made of its
+    // name (a new copy without any material gets the first one's folders).
+    const bool MaterialMissing = QFileInfo(LernmaterialienPath).isDir() && !QFileInfo(LernmaterialPath).isDir();
     for (const TFolder &F : Folders) {
-        if (F.Content && !WritesIntoProgramFolder)
+        if ((F.Content && !WritesIntoProgramFolder) || (F.OfMaterial && MaterialMissing))
             continue;
         if (QFileInfo(*F.Path).isDir())
             continue;

@@ -253,7 +253,7 @@ std::optional<QString> LoadTextFile(const QString &FileName, TTextEncoding *Enco
 std::optional<QString> ReadContentFile(const QString &FileName, QStringView Kind, QString &Error)
 {
     const QFileInfo Info(FileName);
-    if (Info.exists() && !Info.isFile()) {
+    if (Info.exists() && !Info.isFile() && !Info.isDir()) {
         Error = QStringLiteral("Die %1 \"%2\" ist keine gewöhnliche Datei und wird nicht geladen!").arg(Kind, FileName);
         return std::nullopt;
     }
@@ -266,7 +266,7 @@ std::optional<QString> ReadContentFile(const QString &FileName, QStringView Kind
     }
     std::optional<QString> Text = LoadTextFile(FileName);
     if (!Text)
-        Error = (Info.exists() ? QStringLiteral("Die %1 \"%2\" konnte nicht geladen werden!")
+        Error = (Info.isFile() ? QStringLiteral("Die %1 \"%2\" konnte nicht geladen werden!")
                                : QStringLiteral("Die %1 \"%2\" existiert nicht!"))
                     .arg(Kind, FileName);
     return Text;

@@ -642,12 +642,7 @@ bool TFortschritt::LoadFile(const QString &FileName)
 
 QString TFortschritt::DamagedFileName(const QString &FileName, const QDate &Day)
 {
-    const QFileInfo Info(FileName);
-    const QString Stem = Info.completeBaseName() + QStringLiteral(".beschädigt-") + Day.toString(Qt::ISODate);
-    QString Name = Info.dir().filePath(Stem + QStringLiteral(".txt"));
-    for (int N = 2; QFileInfo::exists(Name); ++N)
-        Name = Info.dir().filePath(Stem + QStringLiteral("-%1.txt").arg(N));
-    return Name;
+    return ::DamagedFileName(FileName, Day);
 }
 
 bool TFortschritt::SaveFile()

@@ -1,5 +1,6 @@
 #include "app/IniFileC.h"
 #include "app/SettingsC.h"
+#include "content/FilesHelperC.h"
 #include "content/PathsC.h"
 #include "log/LogC.h"
 #include "sound/SoundsHelperC.h"
@@ -125,6 +126,60 @@ private slots:
         HighScore = -1;
         QVERIFY(LoadSettingsFile(File));
         QCOMPARE(HighScore, After);
+    }
+
+    // A settings file of random bytes: the defaults, a line in the log, and
+    // the file kept, since closing writes the settings over it.
+    void damagedFileKeptAndLogged()
+    {
+        QByteArray Junk;
+        for (int I = 0; I < 2000; ++I)
+            Junk += char((I * 73 + 11) % 256);
+        const QString File = FDir.filePath(QStringLiteral("Tastwerk.ini"));
+        {
+            QFile F(File);
+            QVERIFY(F.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            F.write(Junk);
+        }
+        const QString Kept = DamagedFileName(File, QDate::currentDate());
+        TLog Log(nullptr, QString());
+        InstallLog(&Log);
+        QVERIFY(LoadSettingsFile(File));
+        InstallLog(nullptr);
+        QCOMPARE(BrailleChars, 40);
+        QCOMPARE(HighScore, 0);
+        QCOMPARE(Log.Count(), 1);
+        QCOMPARE(Log.Get(0).mid(16), QStringLiteral("Die Einstellungsdatei \"%1\" enthält keine Einstellungen; es gelten "
+                                                    "die Voreinstellungen. Sie wurde als \"%2\" aufbewahrt.")
+                                         .arg(File, QFileInfo(Kept).fileName()));
+        QFile K(Kept);
+        QVERIFY(K.open(QIODevice::ReadOnly));
+        QCOMPARE(K.readAll(), Junk);
+    }
+
+    // Names of a material or an area that are not there: nothing is made of
+    // them, the log says so.
+    void missingMaterialAndArea()
+    {
+        QTemporaryDir Program;
+        QVERIFY(QDir().mkpath(Program.filePath(QStringLiteral("Lernmaterialien/Lernmaterial-1/01 Anfang"))));
+        InitPaths(Program.path(), QStringLiteral("anna"));
+        TLog Log(nullptr, QString());
+        InstallLog(&Log);
+        QVERIFY(LoadSettingsFile(Write("[Settings]\r\nLernmaterial=Lernmaterial-1\r\nBereich=Auchnicht\r\n")));
+        QCOMPARE(GetAktBereichName(), QStringLiteral("Auchnicht")); // shown as not there
+        QVERIFY(LoadSettingsFile(Write("[Settings]\r\nLernmaterial=Lernmaterial-1\r\nBereich=01 anfang\r\n")));
+        QVERIFY(LoadSettingsFile(Write("[Settings]\r\nLernmaterial=Gibtsnicht\r\n")));
+        QCOMPARE(GetAktLernmaterialName(), QStringLiteral("Gibtsnicht"));
+        InstallLog(nullptr);
+        CreateFolders();
+        QCOMPARE(Log.Count(), 2); // "01 anfang" is there, in another letter case
+        QCOMPARE(Log.Get(1).mid(16), QStringLiteral("Den Bereich \"Auchnicht\" aus der Einstellungsdatei gibt es nicht."));
+        QCOMPARE(Log.Get(0).mid(16), QStringLiteral("Das Lernmaterial \"Gibtsnicht\" aus der Einstellungsdatei gibt es "
+                                                    "nicht."));
+        QVERIFY(!QFileInfo::exists(Program.filePath(QStringLiteral("Lernmaterialien/Gibtsnicht"))));
+        QVERIFY(!QFileInfo::exists(Program.filePath(QStringLiteral("Lernmaterialien/Lernmaterial-1/Auchnicht"))));
+        QVERIFY(QFileInfo::exists(ProfilePath));
     }
 
     void positionInTheContent_data()
