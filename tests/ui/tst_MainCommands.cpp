@@ -809,7 +809,7 @@ private slots:
         QFile::remove(Ran);
         QFile::remove(Found);
         QVERIFY(WriteAll(UpdateProgram(), "#!/bin/sh\n"
-                                          "cp \"${TMPDIR:-/tmp}/$1\" \"${TMPDIR:-/tmp}/nachzug-fand\"\n"
+                                          "cp \"$1\" \"${TMPDIR:-/tmp}/nachzug-fand\"\n"
                                           "printf '%s\\n' \"$@\" > \"${TMPDIR:-/tmp}/nachzug-lief\"\n"));
         // Not executable: not an update program.
         emit W->MM_Hilfe->aboutToShow();
@@ -831,9 +831,39 @@ private slots:
                                   "Tastwerk\r\n"
                                   "14 DejaVu Sans\r\n"
                                   "1 255 16777184\r\n";
-        QCOMPARE(ReadAll(HandOverFile()), Wanted);
-        QTRY_COMPARE(ReadAll(Ran), QByteArray("Tastwerk.cfg\n"));
+        QTRY_VERIFY(QFileInfo::exists(Ran));
+        // The file's full path, in a folder only the learner may enter.
+        const QString Given = QString::fromUtf8(ReadAll(Ran)).trimmed();
+        const QFileInfo Folder(QFileInfo(Given).path());
+        QCOMPARE(QFileInfo(Given).fileName(), QStringLiteral("Tastwerk.cfg"));
+        QCOMPARE(Folder.path(), QDir::tempPath());
+        QVERIFY2(Folder.fileName().startsWith(QStringLiteral("Tastwerk-Update-")), qPrintable(Given));
+        QCOMPARE(Folder.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                                         QFile::WriteOther | QFile::ExeOther),
+                 QFile::Permissions());
+        QCOMPARE(ReadAll(Given), Wanted);
         QCOMPARE(ReadAll(Found), Wanted);
+    }
+
+    // Someone else planted a link under the old hand-over name in the shared
+    // temporary folder: the learner's file it points to stays as it was.
+    void update_plantedLinkIsNotFollowed()
+    {
+        Start();
+        const QString Ran = QDir::tempPath() + QStringLiteral("/nachzug-lief");
+        QFile::remove(Ran);
+        QVERIFY(WriteAll(UpdateProgram(), "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"${TMPDIR:-/tmp}/nachzug-lief\"\n"));
+        QFile::setPermissions(UpdateProgram(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString Victim = QDir::tempPath() + QStringLiteral("/Brief-an-Oma.txt");
+        QVERIFY(WriteAll(Victim, "Liebe Oma\r\n"));
+        QFile::remove(HandOverFile());
+        QVERIFY(QFile::link(Victim, HandOverFile()));
+        emit W->MM_Hilfe->aboutToShow();
+        W->MM_H_Update->trigger();
+        QTRY_VERIFY(QFileInfo::exists(Ran));
+        QCOMPARE(ReadAll(Victim), QByteArray("Liebe Oma\r\n"));
+        QVERIFY(QFileInfo(HandOverFile()).isSymLink());
+        QFile::remove(HandOverFile());
     }
 
     void update_handOverFails_errorAndNothingStarted()
@@ -843,9 +873,11 @@ private slots:
         QFile::remove(Ran);
         QVERIFY(WriteAll(UpdateProgram(), "#!/bin/sh\ntouch \"${TMPDIR:-/tmp}/nachzug-lief\"\n"));
         QFile::setPermissions(UpdateProgram(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        // A folder in the file's place: it can never be written.
-        QFile::remove(HandOverFile());
-        QVERIFY(QDir().mkpath(HandOverFile()));
+        // A temporary folder that is a file: nothing can be written in it.
+        const QByteArray Tmp = qgetenv("TMPDIR");
+        const QString NoFolder = QDir::tempPath() + QStringLiteral("/kein-ordner");
+        QVERIFY(WriteAll(NoFolder, "x"));
+        qputenv("TMPDIR", NoFolder.toLocal8Bit());
         QString Text;
         QMessageBox::Icon Icon = QMessageBox::NoIcon;
         AnswerMessageBox(FAnswers.get(), [&](QMessageBox *Box) {
@@ -856,10 +888,10 @@ private slots:
         emit W->MM_Hilfe->aboutToShow();
         QVERIFY(W->MM_H_Update->isEnabled());
         W->MM_H_Update->trigger();
-        QDir().rmdir(HandOverFile());
         QCOMPARE(Text, QStringLiteral("Es ist ein Fehler beim Aktualisieren aufgetreten!\r\n"
                                       "Die Datei \"%1\" konnte nicht gespeichert werden.")
-                           .arg(HandOverFile()));
+                           .arg(NoFolder + QStringLiteral("/Tastwerk.cfg")));
+        qputenv("TMPDIR", Tmp);
         QCOMPARE(Icon, QMessageBox::Critical);
         QTest::qWait(200);
         QVERIFY(!QFileInfo::exists(Ran));

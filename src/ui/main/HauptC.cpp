@@ -61,6 +61,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <mutex>
@@ -1272,7 +1273,13 @@ void TForm1_TW::MM_H_MailHomepageSpendenClick(int Tag)
 
 void TForm1_TW::MM_H_UpdateClick()
 {
-    const QString File = QDir(QDir::tempPath()).filePath(UpdateHandOverName);
+    // A folder of our own in the shared temporary folder (only we may enter
+    // it): nobody else's file or link can stand in the hand-over file's
+    // place. The update program gets the file's full path.
+    QTemporaryDir Own(QDir(QDir::tempPath()).filePath(QStringLiteral("Tastwerk-Update-XXXXXX")));
+    Own.setAutoRemove(false);
+    const QString File = Own.isValid() ? Own.filePath(UpdateHandOverName)
+                                       : QDir(QDir::tempPath()).filePath(UpdateHandOverName);
     const QStringList Lines{
         ProgramTitle,
         windowTitle(),
@@ -1282,7 +1289,7 @@ void TForm1_TW::MM_H_UpdateClick()
         QStringLiteral("%1 %2 %3").arg(AktFont.Bold ? 1 : 0).arg(AktFont.Color).arg(AktBackColor),
     };
     const QByteArray Data = (Lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
-    if (!WriteFileWhole(File, Data, UserFileWriteAttempts)) {
+    if (!Own.isValid() || !WriteFileWhole(File, Data, UserFileWriteAttempts)) {
         ShowSpokenBox(QMessageBox::Critical, this, ProgramTitle,
                       QStringLiteral("Es ist ein Fehler beim Aktualisieren aufgetreten!\r\n"
                                      "Die Datei \"%1\" konnte nicht gespeichert werden.")
@@ -1290,8 +1297,7 @@ void TForm1_TW::MM_H_UpdateClick()
         activateWindow();
         return;
     }
-    // The update program finds the file by its bare name in the temporary folder.
-    if (!QProcess::startDetached(ProgramPath + UpdateProgramName, {UpdateHandOverName}))
+    if (!QProcess::startDetached(ProgramPath + UpdateProgramName, {File}))
         LogAdd(QStringLiteral("Das Update-Programm \"%1\" konnte nicht gestartet werden!")
                    .arg(ProgramPath + UpdateProgramName));
 }
