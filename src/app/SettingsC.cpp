@@ -141,12 +141,9 @@ void ReadHighScore(const TIniFile &Ini)
         HighScore = V;
         return;
     }
-    if (!IsNumber)
-        HighScore = 0;
-    else if (!Ok || V < -MaxHighScore || V > MaxHighScore)
-        HighScore = MaxHighScore;
-    else
-        HighScore = -V;
+    // No number leaves 0.
+    if (IsNumber)
+        HighScore = !Ok || V < -MaxHighScore || V > MaxHighScore ? MaxHighScore : -V;
     LogAdd(QStringLiteral("Punktestand \"%1\" in der Einstellungsdatei ist %2; er wird auf %3 gesetzt.")
                .arg(Stored.left(40),
                     !IsNumber   ? QStringLiteral("keine Zahl")
